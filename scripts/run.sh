@@ -4,7 +4,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh" run
 dir="$here/build/release"
-cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDRASVEL_BUILD_TESTS=OFF
+cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDRASVEL_BUILD_TESTS=OFF -DDRASVEL_BUILD_BENCH=OFF
 cmake --build "$dir" -j "$(nproc)"
 if [[ -x "$dir/app/drasvel" ]]; then
   exec "$dir/app/drasvel" "$@"
