@@ -1,0 +1,45 @@
+// Colour-space conversions, SSE3 build: the arithmetic of the SSE2 build, 16-bit lane groups
+// of 8 (grey and YCbCr to RGB add one group of 4, YUV takes 16), single-precision HSV in groups
+// of 4 and HLS in groups of 8.
+#include "builds.h"
+#include "colour_sse2.h"
+
+namespace {
+
+void grayRow(const uint8_t* src, uint8_t* dst, int32_t width)
+{
+    convertRowInGroups<8, 4, 1>(src, dst, width, grayGroupSse2, grayPixel);
+}
+
+void yCbCrRow(const uint8_t* src, uint8_t* dst, int32_t width)
+{
+    convertRowInGroups<8, 0, 3>(src, dst, width, yCbCrGroupSse2, yCbCrPixel);
+}
+
+void yCbCrToRgbRow(const uint8_t* src, uint8_t* dst, int32_t width)
+{
+    convertRowInGroups<8, 4, 3>(src, dst, width, yCbCrToRgbGroupSse2, yCbCrToRgbPixel);
+}
+
+void yuvRow(const uint8_t* src, uint8_t* dst, int32_t width)
+{
+    convertRowInGroups<16, 0, 3>(src, dst, width, yuvGroupSse2, yuvLeftOverPixel);
+}
+
+} // namespace
+
+#define ZEFRIM_COLOUR_ENTRY(name, row)                                                             \
+    ImagingStatus name(const uint8_t* pSrc, int32_t srcStep, uint8_t* pDst, int32_t dstStep,       \
+                       RoiSize roiSize)                                                            \
+    {                                                                                              \
+        return convertColourRows(pSrc, srcStep, pDst, dstStep, roiSize, row);                      \
+    }
+
+extern "C" {
+ZEFRIM_COLOUR_ENTRY(zfmiRGBToGray_8u_C3C1R_s3, grayRow)
+ZEFRIM_COLOUR_ENTRY(zfmiRGBToHSV_8u_C3R_s3, hsvRow<false>)
+ZEFRIM_COLOUR_ENTRY(zfmiRGBToHLS_8u_C3R_s3, hlsRow)
+ZEFRIM_COLOUR_ENTRY(zfmiRGBToYCbCr_8u_C3R_s3, yCbCrRow)
+ZEFRIM_COLOUR_ENTRY(zfmiRGBToYUV_8u_C3R_s3, yuvRow)
+ZEFRIM_COLOUR_ENTRY(zfmiYCbCrToRGB_8u_C3R_s3, yCbCrToRgbRow)
+}

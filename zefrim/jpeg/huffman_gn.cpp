@@ -1,0 +1,13 @@
+// Huffman coding, gn build: the shared algorithm on this build's memory kernels.
+#include "signal_internal.h"
+
+namespace {
+struct HuffmanMem {
+    static void zero(void* dst, int32_t len) { zeroBytes_gn(dst, len); }
+    static void copy(const void* src, void* dst, int32_t len) { copyBytes_gn(src, dst, len); }
+    static void fill(int32_t value, void* dst, int32_t count) { fillWords_gn(value, dst, count); }
+};
+} // namespace
+
+#define HUFFMAN_BUILD_NAME(name) name##_gn
+#include "huffman_build.h"
