@@ -14,11 +14,13 @@ export QT_QPA_PLATFORM=offscreen
 # Tests never read the user's real settings.
 export XDG_CONFIG_HOME=${XDG_CONFIG_HOME:-$(mktemp -d)}
 
+# run_pass NAME SANITIZER TARGETS [ctest arguments...]; TARGETS "all" builds everything.
 run_pass() {
-  local name=$1 sanitize=$2; shift 2
+  local name=$1 sanitize=$2 targets=$3; shift 3
   local dir="$here/build/$name"
   cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRASVEL_SANITIZE="$sanitize"
-  cmake --build "$dir" -j "$jobs"
+  # shellcheck disable=SC2086
+  cmake --build "$dir" -j "$jobs" --target $targets
   ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 600 "$@"
 }
 
@@ -26,12 +28,14 @@ case "$mode" in
   all|--asan|--tsan) ;;
   *) echo "usage: $0 [--asan|--tsan]" >&2; exit 2 ;;
 esac
-if [[ "$mode" != --asan ]]; then
+# The test executables whose tests carry the label "tsan".
+tsan_targets="drasvel_engine_tests"
+if [[ "$mode" != --asan ]] && [[ -d "$here/programs/tests" ]]; then
   # Only the tests labelled "tsan" (the threaded engine) run in this pass.
   TSAN_OPTIONS="halt_on_error=1 suppressions=$here/scripts/tsan.supp" \
-    run_pass tsan thread -L tsan --no-tests=ignore
+    run_pass tsan thread "$tsan_targets" -L tsan --no-tests=ignore
 fi
 if [[ "$mode" != --tsan ]]; then
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    run_pass asan address
+    run_pass asan address all
 fi
