@@ -22,8 +22,10 @@ ImagingStatus sqrRow_gn(const int16_t* src, int16_t* dst, int32_t count, int32_t
         return StatusNullPointer;
     if (count <= 0)
         return StatusBadSize;
-    for (int32_t i = 0; i < count; ++i)
-        store16(dst, i, scaledSquare(load16(src, i), scaleFactor));
+    withSquareRule(scaleFactor, [&](auto square) {
+        for (int32_t i = 0; i < count; ++i)
+            store16(dst, i, square(load16(src, i)));
+    });
     return StatusOk;
 }
 
@@ -38,13 +40,15 @@ ImagingStatus zfmiAdd_16s_C1RSfs_gn(const int16_t* pSrc1, int32_t src1Step, cons
         return StatusBadSize;
     if (scaleFactor > 16)
         return setImage16s_gn(0, pDst, dstStep, roiSize.width, roiSize.height);
-    for (int32_t y = 0; y < roiSize.height; ++y) {
-        const int16_t* a = rowAt(pSrc1, y, src1Step);
-        const int16_t* b = rowAt(pSrc2, y, src2Step);
-        int16_t* d = rowAt(pDst, y, dstStep);
-        for (int32_t x = 0; x < roiSize.width; ++x)
-            store16(d, x, scaledSum(load16(a, x), load16(b, x), scaleFactor));
-    }
+    withSumRule(scaleFactor, [&](auto sum) {
+        for (int32_t y = 0; y < roiSize.height; ++y) {
+            const int16_t* a = rowAt(pSrc1, y, src1Step);
+            const int16_t* b = rowAt(pSrc2, y, src2Step);
+            int16_t* d = rowAt(pDst, y, dstStep);
+            for (int32_t x = 0; x < roiSize.width; ++x)
+                store16(d, x, sum(load16(a, x), load16(b, x)));
+        }
+    });
     return StatusOk;
 }
 

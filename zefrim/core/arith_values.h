@@ -42,4 +42,36 @@ inline int32_t scaledSquare(int32_t x, int32_t scaleFactor)
     return x != 0 ? 32767 : 0;
 }
 
+// Calls `each` with the per-value rule of one scale factor, chosen once for a whole row.
+template <class Each>
+inline void withSumRule(int32_t scaleFactor, Each each)
+{
+    // Scale factor 1 (the line detector's) gets constant shifts.
+    if (scaleFactor == 0)
+        each([](int32_t a, int32_t b) { return saturateTo16(a + b); });
+    else if (scaleFactor == 1)
+        each([](int32_t a, int32_t b) { return shiftRoundEven(a + b, 1); });
+    else if (scaleFactor > 0)
+        each([scaleFactor](int32_t a, int32_t b) { return shiftRoundEven(a + b, scaleFactor); });
+    else if (scaleFactor >= -15)
+        each([shift = -scaleFactor](int32_t a, int32_t b) {
+            return saturateTo16(static_cast<int32_t>(static_cast<uint32_t>(a + b) << shift));
+        });
+    else
+        each([](int32_t a, int32_t b) { return scaledSum(a, b, -16); });
+}
+
+template <class Each>
+inline void withSquareRule(int32_t scaleFactor, Each each)
+{
+    if (scaleFactor > 30)
+        each([](int32_t) { return 0; });
+    else if (scaleFactor == 1)
+        each([](int32_t x) { return std::min(shiftRoundEven(x * x, 1), 32767); });
+    else if (scaleFactor > 0)
+        each([scaleFactor](int32_t x) { return std::min(shiftRoundEven(x * x, scaleFactor), 32767); });
+    else
+        each([scaleFactor](int32_t x) { return scaledSquare(x, scaleFactor); });
+}
+
 } // namespace

@@ -99,7 +99,7 @@ ImagingStatus convertAndFence(const uint8_t* pSrc, int32_t srcStep, uint8_t* pDs
 
 extern "C" {
 ZEFRIM_COLOUR_ENTRY(zfmiRGBToGray_8u_C3C1R_s1, grayRow)
-ZEFRIM_COLOUR_ENTRY(zfmiRGBToHSV_8u_C3R_s1, hsvRow<true>)
+ZEFRIM_COLOUR_ENTRY(zfmiRGBToHSV_8u_C3R_s1, hsvRowRounded)
 ZEFRIM_COLOUR_ENTRY(zfmiRGBToHLS_8u_C3R_s1, hlsStreamingRow)
 ZEFRIM_COLOUR_ENTRY(zfmiRGBToYCbCr_8u_C3R_s1, yCbCrRow)
 ZEFRIM_COLOUR_ENTRY(zfmiRGBToYUV_8u_C3R_s1, yuvRow)

@@ -37,8 +37,8 @@ void yuvRow(const uint8_t* src, uint8_t* dst, int32_t width)
 
 extern "C" {
 ZEFRIM_COLOUR_ENTRY(zfmiRGBToGray_8u_C3C1R_s3, grayRow)
-ZEFRIM_COLOUR_ENTRY(zfmiRGBToHSV_8u_C3R_s3, hsvRow<false>)
-ZEFRIM_COLOUR_ENTRY(zfmiRGBToHLS_8u_C3R_s3, hlsRow)
+ZEFRIM_COLOUR_ENTRY(zfmiRGBToHSV_8u_C3R_s3, hsvRowSse2)
+ZEFRIM_COLOUR_ENTRY(zfmiRGBToHLS_8u_C3R_s3, hlsRowSse2)
 ZEFRIM_COLOUR_ENTRY(zfmiRGBToYCbCr_8u_C3R_s3, yCbCrRow)
 ZEFRIM_COLOUR_ENTRY(zfmiRGBToYUV_8u_C3R_s3, yuvRow)
 ZEFRIM_COLOUR_ENTRY(zfmiYCbCrToRGB_8u_C3R_s3, yCbCrToRgbRow)

@@ -120,4 +120,65 @@ inline void yuvGroupSse2(const uint8_t* src, uint8_t* dst, int32_t)
     yuvHalfGroupSse2(src + 24, dst + 24);
 }
 
+// --- HSV and HLS groups with SSE2 conversions between bytes and single precision. ---
+
+// Four interleaved pixels (12 bytes; nothing past them is read) as channel lanes.
+inline ChannelLanes loadFourPixelsSse2(const uint8_t* s)
+{
+    int32_t lastFour;
+    std::memcpy(&lastFour, s + 8, sizeof lastFour);
+    const __m128i bytes = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(s)), _mm_cvtsi32_si128(lastFour));
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i low = _mm_unpacklo_epi8(bytes, zero), high = _mm_unpackhi_epi8(bytes, zero);
+    const __m128 a = _mm_cvtepi32_ps(_mm_unpacklo_epi16(low, zero));  // R0 G0 B0 R1
+    const __m128 b = _mm_cvtepi32_ps(_mm_unpackhi_epi16(low, zero));  // G1 B1 R2 G2
+    const __m128 c = _mm_cvtepi32_ps(_mm_unpacklo_epi16(high, zero)); // B2 R3 G3 B3
+    const __m128 red = _mm_shuffle_ps(a, _mm_shuffle_ps(b, c, _MM_SHUFFLE(1, 1, 2, 2)), _MM_SHUFFLE(2, 0, 3, 0));
+    const __m128 green = _mm_shuffle_ps(_mm_shuffle_ps(a, b, _MM_SHUFFLE(0, 0, 1, 1)),
+                                        _mm_shuffle_ps(b, c, _MM_SHUFFLE(2, 2, 3, 3)), _MM_SHUFFLE(2, 0, 2, 0));
+    const __m128 blue = _mm_shuffle_ps(_mm_shuffle_ps(a, b, _MM_SHUFFLE(1, 1, 2, 2)),
+                                       _mm_shuffle_ps(c, c, _MM_SHUFFLE(3, 3, 0, 0)), _MM_SHUFFLE(2, 0, 2, 0));
+    return {red, green, blue};
+}
+
+// Truncates three channel lanes (0..255.x) and writes them as four interleaved pixels.
+inline void storeFourPixelsSse2(uint8_t* d, __m128 c0, __m128 c1, __m128 c2)
+{
+    const __m128i first = _mm_packs_epi32(_mm_cvttps_epi32(c0), _mm_cvttps_epi32(c1));
+    const __m128i third = _mm_packs_epi32(_mm_cvttps_epi32(c2), _mm_setzero_si128());
+    alignas(16) uint8_t bytes[16];
+    _mm_store_si128(reinterpret_cast<__m128i*>(bytes), _mm_packus_epi16(first, third));
+    for (int i = 0; i < 4; ++i) {
+        d[3 * i] = bytes[i];
+        d[3 * i + 1] = bytes[4 + i];
+        d[3 * i + 2] = bytes[8 + i];
+    }
+}
+
+inline void hsvGroupSse2(const uint8_t* s, uint8_t* d, int32_t)
+{
+    const ChannelLanes c = loadFourPixelsSse2(s);
+    const __m128 vmax = _mm_max_ps(_mm_max_ps(c.r, c.g), c.b);
+    const HueSat hs = hsvGroup(c, vmax);
+    storeFourPixelsSse2(d, hs.hue, hs.sat, vmax);
+}
+
+inline void hsvRowSse2(const uint8_t* src, uint8_t* dst, int32_t width)
+{
+    convertRowInGroups<4, 0, 3>(src, dst, width, hsvGroupSse2, hsvLeftOverPixel);
+}
+
+inline void hlsGroupSse2(const uint8_t* s, uint8_t* d, int32_t)
+{
+    for (int half = 0; half < 2; ++half) {
+        const HlsLanes v = hlsGroup(loadFourPixelsSse2(s + 12 * half));
+        storeFourPixelsSse2(d + 12 * half, v.hue, v.light, v.sat);
+    }
+}
+
+inline void hlsRowSse2(const uint8_t* src, uint8_t* dst, int32_t width)
+{
+    convertRowInGroups<8, 0, 3>(src, dst, width, hlsGroupSse2, hlsLeftOverPixel);
+}
+
 } // namespace

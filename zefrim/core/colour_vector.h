@@ -160,9 +160,9 @@ inline int32_t roundLane(float v)
     return _mm_cvtss_si32(_mm_set_ss(v));
 }
 
-// HSV row: groups of 4; `roundNearest` selects the s1 rounding of H and S.
-template <bool roundNearest>
-inline void hsvRow(const uint8_t* src, uint8_t* dst, int32_t width)
+// HSV row of the s1 build: groups of 4 with H and S rounded to nearest (s2 and s3 truncate, in
+// colour_sse2.h).
+inline void hsvRowRounded(const uint8_t* src, uint8_t* dst, int32_t width)
 {
     auto group = [](const uint8_t* s, uint8_t* d, int32_t) {
         const ChannelLanes c = loadFourPixels(s);
@@ -173,8 +173,8 @@ inline void hsvRow(const uint8_t* src, uint8_t* dst, int32_t width)
         _mm_store_ps(sat, hs.sat);
         _mm_store_ps(val, vmax);
         for (int i = 0; i < 4; ++i) {
-            d[3 * i] = static_cast<uint8_t>(roundNearest ? roundLane(hue[i]) : truncateLane(hue[i]));
-            d[3 * i + 1] = static_cast<uint8_t>(roundNearest ? roundLane(sat[i]) : truncateLane(sat[i]));
+            d[3 * i] = static_cast<uint8_t>(roundLane(hue[i]));
+            d[3 * i + 1] = static_cast<uint8_t>(roundLane(sat[i]));
             d[3 * i + 2] = static_cast<uint8_t>(val[i]);
         }
     };
@@ -260,13 +260,6 @@ inline void hlsLeftOverPixel(const uint8_t* s, uint8_t* d)
         hue += 360.0f;
     d[0] = static_cast<uint8_t>(truncateLane(hue * (255.0f / 360.0f)));
     d[2] = static_cast<uint8_t>(truncateLane(255.0f * diff * refinedReciprocal(denominator)));
-}
-
-inline void hlsRow(const uint8_t* src, uint8_t* dst, int32_t width)
-{
-    convertRowInGroups<8, 0, 3>(
-        src, dst, width, [](const uint8_t* s, uint8_t* d, int32_t) { hlsGroupOfEight(s, d); },
-        hlsLeftOverPixel);
 }
 
 } // namespace
