@@ -1,12 +1,10 @@
 #include "Datatip.h"
 
-#include "ShellServices.h"
+#include "LabelPixmap.h"
 #include "Slot.h"
 #include "ValueSlot.h"
 #include "VectorSlot.h"
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QTransform>
@@ -92,21 +90,7 @@ void Datatip::showValue()
 
 void Datatip::render(const QString& text)
 {
-    QFont font(applicationFontFamily);
-    font.setPointSize(7);
-    const QFontMetrics metrics(font);
-    const int width = metrics.boundingRect(QRect(0, 0, 200, 9), Qt::AlignCenter, text).width() + 6;
-
-    QPixmap label(qMax(200, width), 200);
-    label.fill(Qt::transparent);
-    QPainter painter(&label);
-    painter.setFont(font);
-    const QRect box(0, 0, width, 11);
-    painter.fillRect(box, QColor(255, 255, 222));
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(QPoint(3, 1), QPoint(width - 4, 10)), Qt::AlignCenter, text);
-    painter.end();
-    m_pixmap = label.copy(0, 0, width, 11);
+    m_pixmap = renderLabelPixmap(text);
 
     const int side = m_slot->spec().side();
     if (side == SlotSpec::Top || side == SlotSpec::Bottom)

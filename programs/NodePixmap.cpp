@@ -1,10 +1,8 @@
 #include "NodePixmap.h"
 
+#include "LabelPixmap.h"
 #include "Node.h"
-#include "ShellServices.h"
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QGraphicsScene>
 #include <QPainter>
 
@@ -61,20 +59,5 @@ void NodePixmap::drawShape(QPainter& painter)
 
 void NodePixmap::renderBadge()
 {
-    const QString text = QString::number(m_node ? m_node->orderIndex() : 0);
-    QFont font(applicationFontFamily);
-    font.setPointSize(7);
-    const QFontMetrics metrics(font);
-    const int width = metrics.boundingRect(QRect(0, 0, 25, 25), Qt::AlignCenter, text).width() + 6;
-
-    QPixmap badge(qMax(25, width), 25);
-    badge.fill(Qt::transparent);
-    QPainter painter(&badge);
-    painter.setFont(font);
-    const QRect box(0, 0, width, 11);
-    painter.fillRect(box, QColor(255, 255, 222));
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(QPoint(3, 1), QPoint(width - 4, 10)), Qt::AlignCenter, text);
-    painter.end();
-    m_badge = badge.copy(0, 0, width, 11);
+    m_badge = renderLabelPixmap(QString::number(m_node ? m_node->orderIndex() : 0));
 }
