@@ -3,20 +3,6 @@
 #include "builds.h"
 #include "convert_internal.h"
 #include "convert_sse2.h"
-#include "convert_vector.h"
-
-namespace {
-
-constexpr int64_t kStreamingMergedPixels = 700000;
-constexpr int64_t kStreamingPixels = 1000000;
-constexpr int32_t kStreamingMinWidth = 512;
-
-__m128i packUnsigned(__m128i low, __m128i high)
-{
-    return _mm_packus_epi16(low, high);
-}
-
-} // namespace
 
 void convertRow8u16s_s2(const uint8_t* src, int16_t* dst, int32_t count, bool streaming)
 {
@@ -28,13 +14,7 @@ extern "C" {
 ImagingStatus zfmiConvert_8u16s_C1R_s2(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep,
                                        RoiSize roiSize)
 {
-    return widenImage(pSrc, srcStep, pDst, dstStep, roiSize,
-                      [](const uint8_t* src, int16_t* dst, RoiSize roi, bool merged) {
-                          const bool streaming = merged ? regionPixels(roi) > kStreamingMergedPixels
-                                                        : regionPixels(roi) > kStreamingPixels &&
-                                                              roi.width > kStreamingMinWidth;
-                          convertRow8u16s_s2(src, dst, roi.width, streaming);
-                      });
+    return widenImageSse<convertRow8u16s_s2>(pSrc, srcStep, pDst, dstStep, roiSize);
 }
 
 // Single values until the source is 16-byte aligned, then 16 values per step, ordinary stores.

@@ -6,13 +6,9 @@
 #include "builds.h"
 #include "convert_internal.h"
 #include "convert_sse2.h"
-#include "convert_vector.h"
 
 namespace {
 
-constexpr int64_t kStreamingMergedPixels = 700000;
-constexpr int64_t kStreamingPixels = 1000000;
-constexpr int32_t kStreamingMinWidth = 512;
 constexpr int64_t kStreamingNarrowPixels = 2097152;
 constexpr int32_t kWideRow = 512;
 
@@ -28,11 +24,6 @@ bool narrowingStreams(RoiSize region, bool merged)
     return merged && regionPixels(region) > kStreamingNarrowPixels;
 }
 
-__m128i packUnsigned(__m128i low, __m128i high)
-{
-    return _mm_packus_epi16(low, high);
-}
-
 } // namespace
 
 void convertRow8u16s_s3(const uint8_t* src, int16_t* dst, int32_t count, bool streaming)
@@ -45,13 +36,7 @@ extern "C" {
 ImagingStatus zfmiConvert_8u16s_C1R_s3(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep,
                                        RoiSize roiSize)
 {
-    return widenImage(pSrc, srcStep, pDst, dstStep, roiSize,
-                      [](const uint8_t* src, int16_t* dst, RoiSize roi, bool merged) {
-                          const bool streaming = merged ? regionPixels(roi) > kStreamingMergedPixels
-                                                        : regionPixels(roi) > kStreamingPixels &&
-                                                              roi.width > kStreamingMinWidth;
-                          convertRow8u16s_s3(src, dst, roi.width, streaming);
-                      });
+    return widenImageSse<convertRow8u16s_s3>(pSrc, srcStep, pDst, dstStep, roiSize);
 }
 
 ImagingStatus zfmiConvert_16s8u_C1R_s3(const int16_t* pSrc, int32_t srcStep, uint8_t* pDst, int32_t dstStep,

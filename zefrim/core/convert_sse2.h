@@ -1,9 +1,10 @@
-// Widening row of the SSE2 and SSE3 builds, over their lane type.
+// Widening of the SSE2 and SSE3 builds, over their lane type, and their narrowing pack.
 #pragma once
 
 #include <emmintrin.h>
 
 #include "copy_rows.h"
+#include "convert_vector.h"
 
 namespace {
 
@@ -41,6 +42,29 @@ inline void widenRowSse(const uint8_t* src, int16_t* dst, int32_t count, bool st
         i += 16;
     }
     widenBytes(src, dst, i, count - i);
+}
+
+inline __m128i packUnsigned(__m128i low, __m128i high)
+{
+    return _mm_packus_epi16(low, high);
+}
+
+// The widening entry of s2 and s3 on the build's row: a merged region streams above 700000
+// pixels, separate rows above 1000000 pixels when wider than 512.
+template <void (*convertRow)(const uint8_t*, int16_t*, int32_t, bool)>
+inline ImagingStatus widenImageSse(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep,
+                                   RoiSize roiSize)
+{
+    constexpr int64_t kStreamingMergedPixels = 700000;
+    constexpr int64_t kStreamingPixels = 1000000;
+    constexpr int32_t kStreamingMinWidth = 512;
+    return widenImage(pSrc, srcStep, pDst, dstStep, roiSize,
+                      [](const uint8_t* src, int16_t* dst, RoiSize roi, bool merged) {
+                          const bool streaming = merged ? regionPixels(roi) > kStreamingMergedPixels
+                                                        : regionPixels(roi) > kStreamingPixels &&
+                                                              roi.width > kStreamingMinWidth;
+                          convertRow(src, dst, roi.width, streaming);
+                      });
 }
 
 } // namespace

@@ -55,31 +55,5 @@ void* fillWords_gn(int32_t value, void* dst, int32_t count)
     return dst;
 }
 
-ImagingStatus zeroShorts_gn(int16_t* pDst, int32_t count)
-{
-    return zeroShortsInChunks(pDst, count, zeroBytes_gn);
-}
-
-extern "C" {
-
-ImagingStatus zfmsCopy_8u_gn(const uint8_t* pSrc, uint8_t* pDst, int32_t len)
-{
-    if (pSrc == nullptr || pDst == nullptr)
-        return StatusNullPointer;
-    if (len <= 0)
-        return StatusBadSize;
-    copyBytes_gn(pSrc, pDst, len);
-    return StatusOk;
-}
-
-ImagingStatus zfmsZero_8u_gn(uint8_t* pDst, int32_t len)
-{
-    if (pDst == nullptr)
-        return StatusNullPointer;
-    if (len <= 0)
-        return StatusBadSize;
-    zeroBytes_gn(pDst, len);
-    return StatusOk;
-}
-
-}  // extern "C"
+#define SIGNAL_BUILD_NAME(name) name##_gn
+#include "signal_memory_build.h"

@@ -79,31 +79,5 @@ void* fillWords_s2(int32_t value, void* dst, int32_t count)
     return dst;
 }
 
-ImagingStatus zeroShorts_s2(int16_t* pDst, int32_t count)
-{
-    return zeroShortsInChunks(pDst, count, zeroBytes_s2);
-}
-
-extern "C" {
-
-ImagingStatus zfmsCopy_8u_s2(const uint8_t* pSrc, uint8_t* pDst, int32_t len)
-{
-    if (pSrc == nullptr || pDst == nullptr)
-        return StatusNullPointer;
-    if (len <= 0)
-        return StatusBadSize;
-    copyBytes_s2(pSrc, pDst, len);
-    return StatusOk;
-}
-
-ImagingStatus zfmsZero_8u_s2(uint8_t* pDst, int32_t len)
-{
-    if (pDst == nullptr)
-        return StatusNullPointer;
-    if (len <= 0)
-        return StatusBadSize;
-    zeroBytes_s2(pDst, len);
-    return StatusOk;
-}
-
-}  // extern "C"
+#define SIGNAL_BUILD_NAME(name) name##_s2
+#include "signal_memory_build.h"

@@ -109,31 +109,5 @@ void* fillWords_s3(int32_t value, void* dst, int32_t count)
     return dst;
 }
 
-ImagingStatus zeroShorts_s3(int16_t* pDst, int32_t count)
-{
-    return zeroShortsInChunks(pDst, count, zeroBytes_s3);
-}
-
-extern "C" {
-
-ImagingStatus zfmsCopy_8u_s3(const uint8_t* pSrc, uint8_t* pDst, int32_t len)
-{
-    if (pSrc == nullptr || pDst == nullptr)
-        return StatusNullPointer;
-    if (len <= 0)
-        return StatusBadSize;
-    copyBytes_s3(pSrc, pDst, len);
-    return StatusOk;
-}
-
-ImagingStatus zfmsZero_8u_s3(uint8_t* pDst, int32_t len)
-{
-    if (pDst == nullptr)
-        return StatusNullPointer;
-    if (len <= 0)
-        return StatusBadSize;
-    zeroBytes_s3(pDst, len);
-    return StatusOk;
-}
-
-}  // extern "C"
+#define SIGNAL_BUILD_NAME(name) name##_s3
+#include "signal_memory_build.h"

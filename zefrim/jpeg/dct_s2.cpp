@@ -1,6 +1,5 @@
 // 8x8 DCTs with quantisation, SSE2 build: the vector builds' transforms in 128-bit
 // registers.
-#include "builds.h"
 #include "dct_sse2.h"
 
 namespace {
@@ -12,20 +11,5 @@ __m128i loadUnaligned(const int16_t* p)
 
 }  // namespace
 
-extern "C" {
-
-ImagingStatus zfmiDCTQuantInv8x8LS_JPEG_16s8u_C1R_s2(const int16_t* pSrc, uint8_t* pDst,
-                                                     int32_t dstStep,
-                                                     const uint16_t* pQuantInvTable)
-{
-    return dct_sse2::dctQuantInv(pSrc, pDst, dstStep, pQuantInvTable, loadUnaligned);
-}
-
-ImagingStatus zfmiDCTQuantFwd8x8LS_JPEG_8u16s_C1R_s2(const uint8_t* pSrc, int32_t srcStep,
-                                                     int16_t* pDst,
-                                                     const uint16_t* pQuantFwdTable)
-{
-    return dct_sse2::dctQuantFwd(pSrc, srcStep, pDst, pQuantFwdTable);
-}
-
-}  // extern "C"
+#define DCT_BUILD_NAME(name) name##_s2
+#include "dct_sse_build.h"

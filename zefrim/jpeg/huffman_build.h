@@ -161,8 +161,9 @@ ImagingStatus HUFFMAN_BUILD_NAME(zfmiEncodeHuffman8x8_ACFirst_JPEG_16s1u_C1)(
     int32_t Se, int32_t Al, const EncodeHuffmanSpec* pAcTable, EncodeHuffmanState* pEncHuffState,
     int32_t bFlushState)
 {
-    return huffman::encodeAcFirst<HuffmanMem>(pSrc, pDst, dstLen, pDstCurrPos, Ss, Se, Al,
-                                              pAcTable, pEncHuffState, bFlushState);
+    return huffman::encodeAcBlock<HuffmanMem>(pSrc, pDst, dstLen, pDstCurrPos, Ss, Se, Al,
+                                              pAcTable, pEncHuffState, bFlushState,
+                                              huffman::encodeAcFirstBand);
 }
 
 ImagingStatus HUFFMAN_BUILD_NAME(zfmiEncodeHuffman8x8_ACRefine_JPEG_16s1u_C1)(
@@ -170,8 +171,9 @@ ImagingStatus HUFFMAN_BUILD_NAME(zfmiEncodeHuffman8x8_ACRefine_JPEG_16s1u_C1)(
     int32_t Se, int32_t Al, const EncodeHuffmanSpec* pAcTable, EncodeHuffmanState* pEncHuffState,
     int32_t bFlushState)
 {
-    return huffman::encodeAcRefine<HuffmanMem>(pSrc, pDst, dstLen, pDstCurrPos, Ss, Se, Al,
-                                               pAcTable, pEncHuffState, bFlushState);
+    return huffman::encodeAcBlock<HuffmanMem>(pSrc, pDst, dstLen, pDstCurrPos, Ss, Se, Al,
+                                              pAcTable, pEncHuffState, bFlushState,
+                                              huffman::encodeAcRefineBand);
 }
 
 ImagingStatus HUFFMAN_BUILD_NAME(zfmiEncodeHuffmanOne_JPEG_16s1u_C1)(

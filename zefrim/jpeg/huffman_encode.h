@@ -382,18 +382,17 @@ inline ImagingStatus encodeAcFirstBand(const BitSink& out, const EncodeHuffmanSp
     return StatusOk;
 }
 
-template <class Mem>
-ImagingStatus encodeAcFirst(const int16_t* block, uint8_t* data, int32_t length,
-                            int32_t* position, int32_t ss, int32_t se, int32_t al,
-                            const EncodeHuffmanSpec* table, EncodeHuffmanState* state,
-                            int32_t flush)
+// The scaled magnitudes of the band in zigzag order; returns the last k with magnitude 1, else -1.
+inline int32_t scaleBand(const int16_t* block, int32_t ss, int32_t se, int32_t al,
+                         int32_t* magnitude)
 {
-    bool flushed = false;
-    const ImagingStatus status = checkAcEncodeArgs<Mem>(block, data, length, position, ss, se, al,
-                                                        table, state, flush, flushed);
-    if (flushed || status != StatusOk)
-        return status;
-    return encodeAcFirstBand(BitSink{data, length, position, state}, *table, block, ss, se, al);
+    int32_t lastNew = -1;
+    for (int32_t k = ss; k <= se; ++k) {
+        magnitude[k] = scaledMagnitude(block[kNaturalOrder[k]], al);
+        if (magnitude[k] == 1)
+            lastNew = k;
+    }
+    return lastNew;
 }
 
 // Correction bits of one block, collected behind those already buffered from earlier blocks.
@@ -433,12 +432,7 @@ inline ImagingStatus encodeAcRefineBand(const BitSink& out, const EncodeHuffmanS
 {
     EncodeHuffmanState& st = *out.state;
     int32_t magnitude[64] = {};
-    int32_t lastNew = -1;
-    for (int32_t k = ss; k <= se; ++k) {
-        magnitude[k] = scaledMagnitude(block[kNaturalOrder[k]], al);
-        if (magnitude[k] == 1)
-            lastNew = k;
-    }
+    const int32_t lastNew = scaleBand(block, ss, se, al, magnitude);
     CorrectionCollector collected{st.correctionBits + st.correctionBitCount, 0};
     int32_t run = 0;
     for (int32_t k = ss; k <= se; ++k) {
@@ -470,18 +464,18 @@ inline ImagingStatus encodeAcRefineBand(const BitSink& out, const EncodeHuffmanS
     return StatusOk;
 }
 
-template <class Mem>
-ImagingStatus encodeAcRefine(const int16_t* block, uint8_t* data, int32_t length,
-                             int32_t* position, int32_t ss, int32_t se, int32_t al,
-                             const EncodeHuffmanSpec* table, EncodeHuffmanState* state,
-                             int32_t flush)
+// The checks and end-of-scan flush of both AC encoders, then encodeBand on one block's band.
+template <class Mem, class EncodeBand>
+ImagingStatus encodeAcBlock(const int16_t* block, uint8_t* data, int32_t length, int32_t* position,
+                            int32_t ss, int32_t se, int32_t al, const EncodeHuffmanSpec* table,
+                            EncodeHuffmanState* state, int32_t flush, EncodeBand encodeBand)
 {
     bool flushed = false;
     const ImagingStatus status = checkAcEncodeArgs<Mem>(block, data, length, position, ss, se, al,
                                                         table, state, flush, flushed);
     if (flushed || status != StatusOk)
         return status;
-    return encodeAcRefineBand(BitSink{data, length, position, state}, *table, block, ss, se, al);
+    return encodeBand(BitSink{data, length, position, state}, *table, block, ss, se, al);
 }
 
 } // namespace

@@ -105,12 +105,7 @@ ImagingStatus statisticsAcRefine(const int16_t* block, int32_t* counts, int32_t 
     if (flushed || status != StatusOk)
         return status;
     int32_t magnitude[64] = {};
-    int32_t lastNew = -1;
-    for (int32_t k = ss; k <= se; ++k) {
-        magnitude[k] = scaledMagnitude(block[kNaturalOrder[k]], al);
-        if (magnitude[k] == 1)
-            lastNew = k;
-    }
+    const int32_t lastNew = scaleBand(block, ss, se, al, magnitude);
     int32_t run = 0;
     int32_t correctionBits = 0;
     for (int32_t k = ss; k <= se; ++k) {

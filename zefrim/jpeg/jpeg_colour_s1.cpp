@@ -1,57 +1,17 @@
 // JPEG colour conversions, MMX/SSE build: the fixed-point rules of the vector builds.
-#include "builds.h"
 #include "jpeg_colour.h"
 
 using namespace jpeg_colour;
 
 namespace {
 
-// Luma and chroma by the 15-bit rule over whole groups of this many pixels.
-constexpr int yccGroupWidth = 4;
+// Luma and chroma by the 15-bit rule over whole groups of 4 pixels.
+constexpr auto lumaOf = lumaVector15;
+constexpr auto yccOf = yccVectorGrouped<4>;
+constexpr auto cmykYccOf = yccVector14;
+constexpr auto pixelRow = rowVectorScalar;
 
 }  // namespace
 
-extern "C" {
-
-ImagingStatus zfmiRGBToY_JPEG_8u_C3C1R_s1(const uint8_t* pSrc, int32_t srcStep, uint8_t* pDst,
-                                          int32_t dstStep, RoiSize roiSize)
-{
-    return rgbToLuma(pSrc, srcStep, pDst, dstStep, roiSize, lumaVector15);
-}
-
-ImagingStatus zfmiRGBToYCbCr_JPEG_8u_C3P3R_s1(const uint8_t* pSrc, int32_t srcStep,
-                                              uint8_t* const pDst[3], int32_t dstStep,
-                                              RoiSize roiSize)
-{
-    return rgbToPlanes(pSrc, srcStep, pDst, dstStep, roiSize, rgbOrder,
-                       yccVectorGrouped<yccGroupWidth>);
-}
-
-ImagingStatus zfmiBGRToYCbCr_JPEG_8u_C3P3R_s1(const uint8_t* pSrc, int32_t srcStep,
-                                              uint8_t* const pDst[3], int32_t dstStep,
-                                              RoiSize roiSize)
-{
-    return rgbToPlanes(pSrc, srcStep, pDst, dstStep, roiSize, bgrOrder,
-                       yccVectorGrouped<yccGroupWidth>);
-}
-
-ImagingStatus zfmiCMYKToYCCK_JPEG_8u_C4P4R_s1(const uint8_t* pSrc, int32_t srcStep,
-                                              uint8_t* const pDst[4], int32_t dstStep,
-                                              RoiSize roiSize)
-{
-    return cmykToPlanes(pSrc, srcStep, pDst, dstStep, roiSize, yccVector14);
-}
-
-ImagingStatus zfmiYCbCrToRGB_JPEG_8u_P3C3R_s1(const uint8_t* const pSrc[3], int32_t srcStep,
-                                              uint8_t* pDst, int32_t dstStep, RoiSize roiSize)
-{
-    return planesToPixels(pSrc, srcStep, pDst, dstStep, roiSize, rgbLayout, rowVectorScalar);
-}
-
-ImagingStatus zfmiYCbCrToBGR_JPEG_8u_P3C3R_s1(const uint8_t* const pSrc[3], int32_t srcStep,
-                                              uint8_t* pDst, int32_t dstStep, RoiSize roiSize)
-{
-    return planesToPixels(pSrc, srcStep, pDst, dstStep, roiSize, bgrLayout, rowVectorScalar);
-}
-
-}  // extern "C"
+#define JPEG_COLOUR_BUILD_NAME(name) name##_s1
+#include "jpeg_colour_build.h"

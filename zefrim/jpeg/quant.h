@@ -2,6 +2,7 @@
 // that the inverse DCT multiplies by and the forward DCT multiplies with (Q15 reciprocals).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "zefrim/zefrim.h"
@@ -104,6 +105,40 @@ static inline ImagingStatus anyZeroDivisor(const uint16_t* source, int32_t count
     for (int32_t i = 0; i < count; ++i)
         if (source[i] == 0)
             return StatusDivisionByZero;
+    return StatusOk;
+}
+
+// Above these sizes the vector builds' widening bypasses the cache (a merged run; row by row).
+constexpr int32_t mergedStreamingLimit = 87381;
+constexpr int64_t rowStreamingLimit = 174763;
+constexpr int32_t rowStreamingMinWidth = 512;
+
+// The vector builds' 8u -> 16s widening with the checks of zfmiConvert_8u16s_C1R: one run when
+// the rows follow each other, else row by row. convertRow(src, dst, count, streaming) is the
+// build's row.
+template <class ConvertRow>
+static inline ImagingStatus widenForTables(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst,
+                                           int32_t dstStep, RoiSize roiSize, ConvertRow convertRow)
+{
+    if (pSrc == nullptr || pDst == nullptr)
+        return StatusNullPointer;
+    if (roiSize.width <= 0 || roiSize.height <= 0)
+        return StatusBadSize;
+    if (srcStep <= 0 || dstStep <= 0)
+        return StatusBadStep;
+    const int32_t width = roiSize.width;
+    const int64_t mergedCount = static_cast<int64_t>(width) * roiSize.height;
+    if (static_cast<int64_t>(dstStep) == 2 * static_cast<int64_t>(srcStep) && srcStep == width &&
+        mergedCount <= INT32_MAX) {
+        const auto count = static_cast<int32_t>(mergedCount);
+        convertRow(pSrc, pDst, count, count > mergedStreamingLimit);
+        return StatusOk;
+    }
+    const bool streamRows = mergedCount > rowStreamingLimit && width > rowStreamingMinWidth;
+    for (ptrdiff_t y = 0; y < roiSize.height; ++y) {
+        int16_t* row = reinterpret_cast<int16_t*>(reinterpret_cast<uint8_t*>(pDst) + y * dstStep);
+        convertRow(pSrc + y * srcStep, row, width, streamRows);
+    }
     return StatusOk;
 }
 

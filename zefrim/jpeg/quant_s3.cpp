@@ -1,104 +1,14 @@
 // JPEG quantisation tables, SSE3 build.
-#include <cstddef>
-#include <cstdint>
-
 #include "builds.h"
 #include "convert_internal.h"
 #include "quant.h"
-#include "signal_internal.h"
-
-namespace {
-
-// Above these sizes the widening bypasses the cache (a merged run; row by row).
-constexpr int32_t mergedStreamingLimit = 87381;
-constexpr int64_t rowStreamingLimit = 174763;
-constexpr int32_t rowStreamingMinWidth = 512;
-
-int16_t* rowOf(int16_t* base, ptrdiff_t byteOffset)
-{
-    return reinterpret_cast<int16_t*>(reinterpret_cast<uint8_t*>(base) + byteOffset);
-}
-
-}  // namespace
 
 ImagingStatus convert8u16sJpeg_s3(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst,
                                   int32_t dstStep, RoiSize roiSize)
 {
-    if (pSrc == nullptr || pDst == nullptr)
-        return StatusNullPointer;
-    if (roiSize.width <= 0 || roiSize.height <= 0)
-        return StatusBadSize;
-    if (srcStep <= 0 || dstStep <= 0)
-        return StatusBadStep;
-    const int32_t width = roiSize.width;
-    const int64_t mergedCount = static_cast<int64_t>(width) * roiSize.height;
-    if (static_cast<int64_t>(dstStep) == 2 * static_cast<int64_t>(srcStep) && srcStep == width &&
-        mergedCount <= INT32_MAX) {
-        const auto count = static_cast<int32_t>(mergedCount);
-        convertRow8u16s_s3(pSrc, pDst, count, count > mergedStreamingLimit);
-        return StatusOk;
-    }
-    const bool streamRows = mergedCount > rowStreamingLimit &&
-                            width > rowStreamingMinWidth;
-    for (ptrdiff_t y = 0; y < roiSize.height; ++y)
-        convertRow8u16s_s3(pSrc + y * srcStep, rowOf(pDst, y * dstStep), width, streamRows);
-    return StatusOk;
+    return quant::widenForTables(pSrc, srcStep, pDst, dstStep, roiSize, convertRow8u16s_s3);
 }
 
-ImagingStatus zigzagToNatural_s3(const uint16_t* source, uint16_t* destination)
-{
-    return quant::zigzagToNatural(source, destination);
-}
-
-ImagingStatus reciprocal16u_s3(uint16_t numerator, const uint16_t* source, uint16_t* destination,
-                               int32_t count)
-{
-    if (source == nullptr || destination == nullptr)
-        return StatusNullPointer;
-    if (count <= 0)
-        return StatusBadSize;
-    if (numerator != 0)
-        return quant::reciprocalEntries(numerator, source, destination, count);
-    // Look at the divisors before clearing: source and destination may be one array.
-    const ImagingStatus status = quant::anyZeroDivisor(source, count);
-    zeroShorts_s3(reinterpret_cast<int16_t*>(destination), count);
-    return status;
-}
-
-ImagingStatus reciprocal16uInPlace_s3(uint16_t numerator, uint16_t* table, int32_t count)
-{
-    if (table == nullptr)
-        return StatusNullPointer;
-    if (count <= 0)
-        return StatusBadSize;
-    return reciprocal16u_s3(numerator, table, table, count);
-}
-
-namespace {
-
-constexpr quant::BuildRoutines buildRoutines{convert8u16sJpeg_s3, zigzagToNatural_s3,
-                                             reciprocal16uInPlace_s3};
-
-}  // namespace
-
-extern "C" {
-
-// The s2 and s3 builds share one body.
-ImagingStatus zfmiQuantFwdRawTableInit_JPEG_8u_s3(uint8_t* pQuantRawTable, int32_t qualityFactor)
-{
-    return zfmiQuantFwdRawTableInit_JPEG_8u_s2(pQuantRawTable, qualityFactor);
-}
-
-ImagingStatus zfmiQuantInvTableInit_JPEG_8u16u_s3(const uint8_t* pQuantRawTable,
-                                                  uint16_t* pQuantInvTable)
-{
-    return quant::invTableInit(buildRoutines, pQuantRawTable, pQuantInvTable);
-}
-
-ImagingStatus zfmiQuantFwdTableInit_JPEG_8u16u_s3(const uint8_t* pQuantRawTable,
-                                                  uint16_t* pQuantFwdTable)
-{
-    return quant::fwdTableInit(buildRoutines, pQuantRawTable, pQuantFwdTable);
-}
-
-}  // extern "C"
+#define QUANT_BUILD_NAME(name) name##_s3
+#define QUANT_WIDEN convert8u16sJpeg_s3
+#include "quant_build.h"

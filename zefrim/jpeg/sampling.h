@@ -86,57 +86,64 @@ static inline void upRowH2V2(const uint8_t* nearRow, const uint8_t* farRow, uint
         out[width - 1] = static_cast<uint8_t>((3 * centre + left + 8) >> 4);
 }
 
-static inline ImagingStatus downH2V1(const uint8_t* source, int32_t sourceStep, RoiSize sourceSize,
-                                     uint8_t* target, int32_t targetStep, RoiSize targetSize)
-{
-    const ImagingStatus status =
-        checkPlanes(source, sourceStep, sourceSize, target, targetStep, targetSize);
-    if (status != StatusOk)
-        return status;
-    for (int32_t y = 0; y < targetSize.height; ++y)
-        downRowH2V1(rowAt(source, sourceStep, y), rowAt(target, targetStep, y), targetSize.width);
-    return StatusOk;
-}
-
-static inline ImagingStatus downH2V2(const uint8_t* source, int32_t sourceStep, RoiSize sourceSize,
-                                     uint8_t* target, int32_t targetStep, RoiSize targetSize)
+// Checks both planes, then calls convertRow(y) for every target row y.
+template <typename ConvertRow>
+static inline ImagingStatus eachTargetRow(const uint8_t* source, int32_t sourceStep,
+                                          RoiSize sourceSize, uint8_t* target, int32_t targetStep,
+                                          RoiSize targetSize, ConvertRow convertRow)
 {
     const ImagingStatus status =
         checkPlanes(source, sourceStep, sourceSize, target, targetStep, targetSize);
     if (status != StatusOk)
         return status;
     for (ptrdiff_t y = 0; y < targetSize.height; ++y)
-        downRowH2V2(rowAt(source, sourceStep, 2 * y), rowAt(source, sourceStep, 2 * y + 1),
-                    rowAt(target, targetStep, y), targetSize.width);
+        convertRow(y);
     return StatusOk;
+}
+
+static inline ImagingStatus downH2V1(const uint8_t* source, int32_t sourceStep, RoiSize sourceSize,
+                                     uint8_t* target, int32_t targetStep, RoiSize targetSize)
+{
+    return eachTargetRow(source, sourceStep, sourceSize, target, targetStep, targetSize,
+                         [&](ptrdiff_t y) {
+                             downRowH2V1(rowAt(source, sourceStep, y), rowAt(target, targetStep, y),
+                                         targetSize.width);
+                         });
+}
+
+static inline ImagingStatus downH2V2(const uint8_t* source, int32_t sourceStep, RoiSize sourceSize,
+                                     uint8_t* target, int32_t targetStep, RoiSize targetSize)
+{
+    return eachTargetRow(source, sourceStep, sourceSize, target, targetStep, targetSize,
+                         [&](ptrdiff_t y) {
+                             downRowH2V2(rowAt(source, sourceStep, 2 * y),
+                                         rowAt(source, sourceStep, 2 * y + 1),
+                                         rowAt(target, targetStep, y), targetSize.width);
+                         });
 }
 
 static inline ImagingStatus upH2V1(const uint8_t* source, int32_t sourceStep, RoiSize sourceSize,
                                    uint8_t* target, int32_t targetStep, RoiSize targetSize)
 {
-    const ImagingStatus status =
-        checkPlanes(source, sourceStep, sourceSize, target, targetStep, targetSize);
-    if (status != StatusOk)
-        return status;
-    for (int32_t y = 0; y < targetSize.height; ++y)
-        upRowH2V1(rowAt(source, sourceStep, y), rowAt(target, targetStep, y), targetSize.width);
-    return StatusOk;
+    return eachTargetRow(source, sourceStep, sourceSize, target, targetStep, targetSize,
+                         [&](ptrdiff_t y) {
+                             upRowH2V1(rowAt(source, sourceStep, y), rowAt(target, targetStep, y),
+                                       targetSize.width);
+                         });
 }
 
+// Even target rows take the source row above as the farther one, odd rows the one below.
 static inline ImagingStatus upH2V2(const uint8_t* source, int32_t sourceStep, RoiSize sourceSize,
                                    uint8_t* target, int32_t targetStep, RoiSize targetSize)
 {
-    const ImagingStatus status =
-        checkPlanes(source, sourceStep, sourceSize, target, targetStep, targetSize);
-    if (status != StatusOk)
-        return status;
-    for (int32_t y = 0; y < targetSize.height; ++y) {
-        const int32_t nearY = y >> 1;
-        const int32_t farY = (y % 2 == 0) ? nearY - 1 : nearY + 1;
-        upRowH2V2(rowAt(source, sourceStep, nearY), rowAt(source, sourceStep, farY),
-                  rowAt(target, targetStep, y), targetSize.width);
-    }
-    return StatusOk;
+    return eachTargetRow(source, sourceStep, sourceSize, target, targetStep, targetSize,
+                         [&](ptrdiff_t y) {
+                             const ptrdiff_t nearY = y >> 1;
+                             const ptrdiff_t farY = (y % 2 == 0) ? nearY - 1 : nearY + 1;
+                             upRowH2V2(rowAt(source, sourceStep, nearY),
+                                       rowAt(source, sourceStep, farY),
+                                       rowAt(target, targetStep, y), targetSize.width);
+                         });
 }
 
 }  // namespace sampling
