@@ -1,0 +1,20 @@
+#pragma once
+
+#include "StateNode.h"
+
+// Puts out the absolute value of its input.
+class Abs : public StateNode
+{
+public:
+    Abs(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
+
+    static NodeType nodeType();
+    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+
+    void reset() override;
+    void readInputs() override;
+    void writeOutputs() override;
+
+private:
+    float x = 0.0f;
+};

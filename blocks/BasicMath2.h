@@ -1,0 +1,34 @@
+#pragma once
+
+#include "StateNode.h"
+
+#include <QMutex>
+#include <QVector>
+
+// Folds 2 to 10 inputs into one result: sum, difference (I1 - I2 - …), product,
+// minimum or maximum.
+class BasicMath2 : public StateNode
+{
+public:
+    static constexpr int minimumInputs = 2;
+    static constexpr int maximumInputs = 10;
+
+    BasicMath2(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
+
+    static NodeType nodeType();
+    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+
+    void readInputs() override;
+    int step() override;
+    void writeOutputs() override;
+
+    // The dialog resizes the values after it has changed the input count.
+    void resizeValues(int count);
+
+private:
+    float fold(int subtype) const;
+
+    QMutex valuesMutex;
+    QVector<float> values;
+    float result = 0.0f;
+};

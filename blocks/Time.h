@@ -1,0 +1,22 @@
+#pragma once
+
+#include "PerformanceTimer.h"
+#include "StateNode.h"
+
+// Puts out the milliseconds since the block started or since its reset input was
+// last true.
+class Time : public StateNode
+{
+public:
+    Time(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
+
+    static NodeType nodeType();
+    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+
+    void start() override;
+    void readInputs() override;
+    void writeOutputs() override;
+
+private:
+    PerformanceTimer timer;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "StateNode.h"
+#include "TransferCurve.h"
+
+#include <QMutex>
+
+// Maps its input through a user-drawn curve of points joined by straight lines.
+class TransferFunction : public StateNode
+{
+public:
+    using Point = TransferCurve::Point;
+
+    TransferFunction(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
+
+    static NodeType nodeType();
+    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+
+    void setParameters(QMap<QString, QString> parameters) override;
+    QMap<QString, QString> parameters() const override;
+    void readInputs() override;
+    int step() override;
+    void writeOutputs() override;
+
+    // Editing by the dialog; each change is made whole under the block's lock.
+    TransferCurve curve() const;
+    void addPoint(const Point& p);
+    bool removePoint(int position);
+    void movePoint(int position, const Point& p, bool widen);
+    int findPoint(const Point& p, const Point& q) const;
+    void setRange(int xmin, int xmax, int ymin, int ymax);
+
+private:
+    float x = 0.0f;
+    float y = 0.0f;
+    mutable QMutex pointsMutex;
+    TransferCurve points;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "StateNode.h"
+#include "Vector.h"
+
+// Takes a vector apart into (x, y) (variant 0) or (length, direction in degrees).
+class Vector2Value : public StateNode
+{
+public:
+    Vector2Value(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
+
+    static NodeType nodeType();
+    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+
+    void readInputs() override;
+    int step() override;
+    void writeOutputs() override;
+
+private:
+    Vector input;
+    float first = 0.0f;
+    float second = 0.0f;
+};

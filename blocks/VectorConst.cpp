@@ -1,0 +1,74 @@
+#include "VectorConst.h"
+
+#include "NodeFactory.h"
+#include "SlotAccess.h"
+#include "Slot.h"
+#include "VectorSlot.h"
+
+#include <QMutexLocker>
+
+namespace {
+constexpr unsigned short vectorConstMaintype = 22;
+}
+
+VectorConst::VectorConst(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id)
+    : StateNode(owner, canvas, id, nodeType().withSubtype(subtype))
+{
+    // A new block starts with what its output holds: the slot's default (1, 0).
+    Slot* output = slot(SlotSpec::Right, 0);
+    if (VectorSlot* vectorOutput = output ? output->toVectorSlot() : nullptr)
+        constant = vectorOutput->value();
+}
+
+NodeType VectorConst::nodeType()
+{
+    static NodeType type;
+    if (type.needsBuild()) {
+        type = StateNode::baseType();
+        type.setName(QObject::tr("Vector"));
+        type.setFlags(4);
+        type.setMaintype(vectorConstMaintype);
+        type.addSubtype(QObject::tr("Vectorconstant", "Vectorkonstante"), QStringLiteral("vectorconst.png"));
+        type.addVectorSlot(QObject::tr("O%1", "Output channel").arg(1), SlotSpec::Output, SlotSpec::Right,
+                           Vector(1.0f, 0.0f, 0));
+        nodeFactories().insert(vectorConstMaintype, &VectorConst::create);
+    }
+    return type;
+}
+
+StateNode* VectorConst::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
+{
+    return new VectorConst(owner, canvas, type.subtype(), id);
+}
+
+void VectorConst::setParameters(QMap<QString, QString> parameters)
+{
+    setVector(Vector(parameters.value(QStringLiteral("x")).toFloat(), parameters.value(QStringLiteral("y")).toFloat(), 0));
+    setSystem(parameters.value(QStringLiteral("system")).toInt());
+    writeIfRunning();
+}
+
+QMap<QString, QString> VectorConst::parameters() const
+{
+    const Vector current = vector();
+    return {{QStringLiteral("x"), QString::number(current.x(), 'g', 6)},
+            {QStringLiteral("y"), QString::number(current.y(), 'g', 6)},
+            {QStringLiteral("system"), QString::number(system())}};
+}
+
+Vector VectorConst::vector() const
+{
+    QMutexLocker locker(&vectorMutex);
+    return constant;
+}
+
+void VectorConst::setVector(const Vector& value)
+{
+    QMutexLocker locker(&vectorMutex);
+    constant = value;
+}
+
+void VectorConst::writeOutputs()
+{
+    SlotAccess::setVector(*this, 0, vector());
+}

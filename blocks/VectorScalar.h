@@ -1,0 +1,19 @@
+#pragma once
+
+#include "StateNode.h"
+
+// Scalar (dot) product of two vectors.
+class VectorScalar : public StateNode
+{
+public:
+    VectorScalar(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
+
+    static NodeType nodeType();
+    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+
+    void readInputs() override;
+    void writeOutputs() override;
+
+private:
+    float result = 0.0f;
+};

@@ -1,0 +1,298 @@
+#include "StateNode.h"
+
+#include "DataSlot.h"
+#include "NodeFactory.h"
+#include "Slot.h"
+#include "State.h"
+#include "XmlAccess.h"
+
+#include <QByteArray>
+#include <QMap>
+
+namespace {
+
+const xmlChar* xmlText(const QByteArray& utf8)
+{
+    return reinterpret_cast<const xmlChar*>(utf8.constData());
+}
+
+void setAttribute(xmlNode* element, const char* name, const QString& value)
+{
+    xmlNewProp(element, reinterpret_cast<const xmlChar*>(name), xmlText(value.toUtf8()));
+}
+
+void setAttribute(xmlNode* element, const char* name, long long value)
+{
+    setAttribute(element, name, QString::number(value));
+}
+
+// A child element whose text is escaped on output.
+xmlNode* addTextChild(xmlNode* parent, const char* name, const QString& text)
+{
+    return xmlNewTextChild(parent, nullptr, reinterpret_cast<const xmlChar*>(name), xmlText(text.toUtf8()));
+}
+
+xmlNode* addChild(xmlNode* parent, const char* name)
+{
+    return xmlNewChild(parent, nullptr, reinterpret_cast<const xmlChar*>(name), nullptr);
+}
+
+// A decimal number; 0 when missing or not a number.
+long long readInteger(xmlNode* element, const QString& name, bool* ok = nullptr)
+{
+    bool valid = false;
+    const long long value = xmlAttributeText(element, name).toLongLong(&valid);
+    if (ok)
+        *ok = valid;
+    return valid ? value : 0;
+}
+
+float readFloat(xmlNode* element, const QString& name)
+{
+    bool valid = false;
+    const float value = xmlAttributeText(element, name).toFloat(&valid);
+    return valid ? value : 0.0f;
+}
+
+// All text inside the element; an empty element gives an empty string.
+QString elementText(xmlNode* element)
+{
+    xmlChar* content = xmlNodeGetContent(element);
+    if (!content)
+        return QString(QLatin1String(""));
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(content));
+    xmlFree(content);
+    return text;
+}
+
+// The text of the element's first child; a null string when it has none.
+QString firstChildText(xmlNode* element)
+{
+    xmlNode* child = element->children;
+    if (!child || (child->type != XML_TEXT_NODE && child->type != XML_CDATA_SECTION_NODE))
+        return QString();
+    return elementText(child);
+}
+
+bool isElementNamed(xmlNode* node, const char* name)
+{
+    return node->type == XML_ELEMENT_NODE && xmlStrEqual(node->name, reinterpret_cast<const xmlChar*>(name));
+}
+
+QString slotElementName(int side, int index)
+{
+    return QStringLiteral("s%1c%2").arg(side).arg(index);
+}
+
+const char* const sideCountNames[4] = { "nleft", "nright", "ntop", "nbottom" };
+
+QString formatParameter(float value)
+{
+    return QString::number(double(value), 'g', 6);
+}
+
+} // namespace
+
+StateNode::StateNode(State* owner, QGraphicsScene* canvas, unsigned id, const NodeType& type)
+    : Node(canvas, id, type, owner)
+    , m_dialogSize(-1, -1)
+    , m_stateOwner(owner)
+{
+}
+
+// Block dialogs do not exist yet; once they do, an open dialog is closed here.
+StateNode::~StateNode() = default;
+
+NodeType StateNode::baseType()
+{
+    static NodeType base;
+    if (base.needsBuild()) {
+        base = Node::baseType();
+        base.setFlags(NodeType::FunctionBlock);
+    }
+    return base;
+}
+
+StateNode* StateNode::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
+{
+    const NodeFactory factory = nodeFactories().value(type.maintype(), nullptr);
+    return factory ? factory(owner, canvas, type, id) : nullptr;
+}
+
+void StateNode::showDialog(QWidget* parent, bool restore)
+{
+    if (restore && !m_dialogWasOpen)
+        return;
+    if (!restore && m_dialog)
+        return;
+    m_dialog = createDialog(parent);
+}
+
+NodeDialog* StateNode::createDialog(QWidget*)
+{
+    return nullptr;
+}
+
+bool StateNode::saveXml(xmlNode* parent)
+{
+    const NodeType* descriptor = type();
+    xmlNode* element = addChild(parent, "node");
+    setAttribute(element, "id", static_cast<long long>(id()));
+    setAttribute(element, "maintype", static_cast<long long>(descriptor->maintype()));
+    setAttribute(element, "subtype", static_cast<long long>(descriptor->subtype()));
+    setAttribute(element, "identifier", descriptor->identifier());
+    setAttribute(element, "active", isActive() ? 1 : 0);
+    addTextChild(element, "name", descriptor->name());
+    const QMap<QString, QString> values = parameters();
+    for (auto entry = values.cbegin(); entry != values.cend(); ++entry) {
+        xmlNode* parameter = addTextChild(element, "param", entry.value());
+        setAttribute(parameter, "name", entry.key());
+    }
+    writeWorkspace(element);
+    writeSlots(element);
+    return true;
+}
+
+void StateNode::writeWorkspace(xmlNode* element) const
+{
+    xmlNode* workspace = addChild(element, "workspace");
+    xmlNode* place = addChild(workspace, "position");
+    setAttribute(place, "x", position().x());
+    setAttribute(place, "y", position().y());
+    // Without a program window nobody could re-open the dialog yet, so the geometry
+    // read from the file is kept rather than lost.
+    const bool keepLoadedDialog = m_dialogWasOpen && !m_stateOwner->widget();
+    if (!keepLoadedDialog)
+        return; // an open dialog writes its geometry once the dialog area exists
+    xmlNode* dialogElement = addChild(workspace, "dialog");
+    setAttribute(dialogElement, "x", m_dialogPos.x());
+    setAttribute(dialogElement, "y", m_dialogPos.y());
+    setAttribute(dialogElement, "width", m_dialogSize.width());
+    setAttribute(dialogElement, "height", m_dialogSize.height());
+}
+
+void StateNode::writeSlots(xmlNode* element) const
+{
+    const NodeType* descriptor = type();
+    xmlNode* slotsElement = addChild(element, "slots");
+    for (int side = SlotSpec::Left; side <= SlotSpec::Bottom; ++side)
+        setAttribute(slotsElement, sideCountNames[side - 1], static_cast<long long>(descriptor->slotCount(side)));
+    for (unsigned n = 0; n < descriptor->slotCount(); ++n) {
+        const SlotSpec& spec = descriptor->slotSpecAt(n);
+        Slot* slotItem = slot(spec.side(), spec.index());
+        const DataSlot* data = dynamic_cast<const DataSlot*>(slotItem);
+        xmlNode* setting = addChild(slotsElement, slotElementName(spec.side(), spec.index()).toUtf8().constData());
+        setAttribute(setting, "func", data ? data->transform() : 0);
+        static const char* const parameterNames[4] = { "a", "b", "c", "d" };
+        for (int i = 0; i < 4; ++i)
+            setAttribute(setting, parameterNames[i], formatParameter(data ? data->parameter(i) : 0.0f));
+    }
+}
+
+StateNode* StateNode::load(QGraphicsScene* canvas, xmlNode* element, State* owner)
+{
+    bool maintypeValid = false;
+    const long long storedMaintype = readInteger(element, QStringLiteral("maintype"), &maintypeValid);
+    if (!maintypeValid || storedMaintype <= 0 || storedMaintype > 0xFFFF)
+        return nullptr;
+    const long long storedSubtype = readInteger(element, QStringLiteral("subtype"));
+    const long long storedId = readInteger(element, QStringLiteral("id"));
+    unsigned maintype = 0;
+    unsigned subtype = 0;
+    mapLegacyNodeType(unsigned(storedMaintype),
+                      storedSubtype >= 0 && storedSubtype <= 0xFFFF ? unsigned(storedSubtype) : 0u,
+                      maintype, subtype);
+    const NodeType descriptor(static_cast<unsigned short>(maintype), static_cast<unsigned short>(subtype),
+                              xmlAttributeText(element, QStringLiteral("identifier")));
+    const unsigned id = storedId > 0 && storedId <= 0x7FFFFFFF ? unsigned(storedId) : 0u;
+    StateNode* block = create(owner, canvas, descriptor, id);
+    if (!block)
+        return nullptr;
+    if (!block->readElement(element)) {
+        delete block;
+        return nullptr;
+    }
+    return block;
+}
+
+bool StateNode::readElement(xmlNode* element)
+{
+    setActive(xmlAttributeText(element, QStringLiteral("active")) != QLatin1String("0"));
+    xmlNode* nameElement = xmlChildElement(element, QStringLiteral("name"));
+    if (!nameElement)
+        return false;
+    setName(elementText(nameElement));
+    return readWorkspace(element) && readParameters(element) && readSlots(element);
+}
+
+bool StateNode::readWorkspace(xmlNode* element)
+{
+    xmlNode* workspace = xmlChildElement(element, QStringLiteral("workspace"));
+    xmlNode* place = xmlChildElement(workspace, QStringLiteral("position"));
+    if (!place)
+        return false;
+    const long long x = readInteger(place, QStringLiteral("x"));
+    const long long y = readInteger(place, QStringLiteral("y"));
+    if (x <= 0 || y <= 0 || x > 0x7FFFFFFF || y > 0x7FFFFFFF)
+        return false;
+    move(QPoint(int(x), int(y)));
+    if (xmlNode* dialogElement = xmlChildElement(workspace, QStringLiteral("dialog")))
+        readDialogGeometry(dialogElement);
+    return true;
+}
+
+void StateNode::readDialogGeometry(xmlNode* dialogElement)
+{
+    auto read = [&](const char* name, long long low, long long high) {
+        return int(qBound(low, readInteger(dialogElement, QLatin1String(name)), high));
+    };
+    const int width = read("width", minimumDialogWidth, dialogAreaSize);
+    const int height = read("height", minimumDialogHeight, dialogAreaSize);
+    m_dialogSize = QSize(width, height);
+    m_dialogPos = QPoint(read("x", 0, dialogAreaSize - width), read("y", 0, dialogAreaSize - height));
+    m_dialogWasOpen = true;
+}
+
+bool StateNode::readParameters(xmlNode* element)
+{
+    QMap<QString, QString> values;
+    for (xmlNode* child = element->children; child; child = child->next) {
+        if (!isElementNamed(child, "param"))
+            continue;
+        const QString key = xmlAttributeText(child, QStringLiteral("name"));
+        if (key.isEmpty())
+            return false;
+        values.insert(key, firstChildText(child));
+    }
+    if (!values.isEmpty())
+        setParameters(values);
+    return true;
+}
+
+bool StateNode::readSlots(xmlNode* element)
+{
+    xmlNode* slotsElement = xmlChildElement(element, QStringLiteral("slots"));
+    if (!slotsElement)
+        return true;
+    for (int side = SlotSpec::Left; side <= SlotSpec::Bottom; ++side) {
+        const long long stored = readInteger(slotsElement, QLatin1String(sideCountNames[side - 1]));
+        if (stored > maximumSlotsPerSide)
+            return false;
+        if (stored > type()->slotCount(side))
+            setSlotCount(side, unsigned(stored));
+    }
+    for (unsigned n = 0; n < unsigned(slotList().size()); ++n) {
+        Slot* slotItem = slotAt(n);
+        DataSlot* data = dynamic_cast<DataSlot*>(slotItem);
+        if (!data)
+            continue;
+        xmlNode* setting = xmlChildElement(slotsElement, slotElementName(slotItem->spec().side(), slotItem->spec().index()));
+        if (!setting)
+            continue;
+        data->setTransform(int(readInteger(setting, QStringLiteral("func"))));
+        static const char* const parameterNames[4] = { "a", "b", "c", "d" };
+        for (int i = 0; i < 4; ++i)
+            data->setParameter(i, readFloat(setting, QLatin1String(parameterNames[i])));
+    }
+    return true;
+}

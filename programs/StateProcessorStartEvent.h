@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QEvent>
+
+// Engine to the robot link when a run starts: the engine drives the exchange from now on.
+class StateProcessorStartEvent : public QEvent
+{
+public:
+    static constexpr QEvent::Type eventType = QEvent::Type(1011);
+    StateProcessorStartEvent() : QEvent(eventType) {}
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QEvent>
+
+// Engine to the main window in the first cycle of a run and then every second cycle:
+// time to refresh the run display.
+class StateProcessorStepEvent : public QEvent
+{
+public:
+    static constexpr QEvent::Type eventType = QEvent::Type(1000);
+    StateProcessorStepEvent() : QEvent(eventType) {}
+};
