@@ -1,6 +1,7 @@
 # drasvel_add_test(NAME <name> SOURCES <files...> LIBS <libs...> [LABELS <labels...>])
 # One GoogleTest executable, registered with ctest test by test. The label "tsan" also runs
-# the executable's tests in the ThreadSanitizer pass of scripts/test.sh.
+# the executable's tests in the ThreadSanitizer pass of scripts/test.sh, which builds only the
+# executables collected in the target drasvel_tsan_tests.
 function(drasvel_add_test)
   if(NOT DRASVEL_BUILD_TESTS)
     return()
@@ -11,6 +12,12 @@ function(drasvel_add_test)
   set(properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   if(T_LABELS)
     list(APPEND properties LABELS "${T_LABELS}")
+  endif()
+  if("tsan" IN_LIST T_LABELS)
+    if(NOT TARGET drasvel_tsan_tests)
+      add_custom_target(drasvel_tsan_tests)
+    endif()
+    add_dependencies(drasvel_tsan_tests ${T_NAME})
   endif()
   gtest_discover_tests(${T_NAME} PROPERTIES ${properties} DISCOVERY_TIMEOUT 60)
 endfunction()

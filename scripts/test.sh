@@ -28,12 +28,10 @@ case "$mode" in
   all|--asan|--tsan) ;;
   *) echo "usage: $0 [--asan|--tsan]" >&2; exit 2 ;;
 esac
-# The test executables whose tests carry the label "tsan".
-tsan_targets="drasvel_engine_tests"
-if [[ "$mode" != --asan ]] && [[ -d "$here/programs/tests" ]]; then
+if [[ "$mode" != --asan ]]; then
   # Only the tests labelled "tsan" (the threaded engine) run in this pass.
   TSAN_OPTIONS="halt_on_error=1 suppressions=$here/scripts/tsan.supp" \
-    run_pass tsan thread "$tsan_targets" -L tsan --no-tests=ignore
+    run_pass tsan thread drasvel_tsan_tests -L tsan --no-tests=ignore
 fi
 if [[ "$mode" != --tsan ]]; then
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
