@@ -1,6 +1,6 @@
 // Huffman decoding of JPEG entropy-coded data: the decode table, the bit reader and the block
 // decoders of sequential and progressive scans. Every build instantiates these templates with
-// its own memory kernels (Mem::zero, Mem::copy), so a build only ever calls its own kernels.
+// its own memory kernels (Mem::zero, Mem::zeroBlock), so a build only ever calls its own kernels.
 #pragma once
 
 #include "huffman_types.h"
@@ -62,15 +62,28 @@ inline void fillLengthFields(const CanonicalCodes& codes, const uint8_t* listVal
     spec.maxcode[17] = 0x7FFF; // end mark: the search never looks past 16 bits
 }
 
+// The look-ahead entry of a code of up to 8 bits followed by the low bits of `window`.
+inline uint32_t lookaheadEntry(int32_t length, int32_t symbol, uint32_t window)
+{
+    const uint32_t entry = (static_cast<uint32_t>(symbol) << 8) | static_cast<uint32_t>(length << 4);
+    const int32_t category = symbol & 15;
+    const int32_t total = length + category;
+    if (category == 0 || total > 8)
+        return entry | static_cast<uint32_t>(length);
+    const uint32_t bits = (window >> (8 - total)) & lowBitMask(category);
+    const int32_t value = extendNonzeroMagnitude(bits, category);
+    return (static_cast<uint32_t>(value) << 16) | entry | static_cast<uint32_t>(total);
+}
+
 inline void fillLookahead(const CanonicalCodes& codes, const uint8_t* listVals,
                           DecodeHuffmanSpec& spec)
 {
     for (int32_t k = 0; k < codes.count && codes.length[k] <= 8; ++k) {
         const int32_t shift = 8 - codes.length[k];
-        const uint32_t entry = (static_cast<uint32_t>(codes.length[k]) << 16) | listVals[k];
         const int32_t start = codes.code[k] << shift;
         for (int32_t i = 0; i < (1 << shift); ++i)
-            spec.lookahead[start + i] = entry;
+            spec.lookahead[start + i] =
+                lookaheadEntry(codes.length[k], listVals[k], static_cast<uint32_t>(start + i));
     }
 }
 
@@ -344,10 +357,9 @@ inline ImagingStatus decodeHuffmanSymbolSlow(BitStream& s, int32_t length, int32
         }
     }
     const uint32_t entry = spec.lookahead[(st.accumulator >> (st.bitCount - 8)) & 0xFF];
-    const int32_t length = static_cast<int32_t>(entry >> 16);
-    if (length != 0) {
-        st.bitCount -= length;
-        return static_cast<int32_t>(entry & 0xFFFF);
+    if (entry != 0) {
+        st.bitCount -= static_cast<int32_t>((entry >> 4) & 15);
+        return static_cast<int32_t>((entry >> 8) & 0xFF);
     }
     const ImagingStatus slow = decodeHuffmanSymbolSlow(s, 9, symbol, spec);
     return slow < 0 ? slow : symbol;
@@ -362,10 +374,9 @@ inline ImagingStatus decodeHuffmanSymbol(BitStream& s, int32_t& symbol,
         fillWholeBytesAtOnce(s);
     if (st.bitCount >= 8) {
         const uint32_t entry = spec.lookahead[(st.accumulator >> (st.bitCount - 8)) & 0xFF];
-        const int32_t length = static_cast<int32_t>(entry >> 16);
-        if (length != 0) {
-            st.bitCount -= length;
-            symbol = static_cast<int32_t>(entry & 0xFFFF);
+        if (entry != 0) {
+            st.bitCount -= static_cast<int32_t>((entry >> 4) & 15);
+            symbol = static_cast<int32_t>((entry >> 8) & 0xFF);
             return StatusOk;
         }
     }
@@ -378,13 +389,13 @@ inline ImagingStatus decodeHuffmanSymbol(BitStream& s, int32_t& symbol,
     return StatusOk;
 }
 
-// Fetches s magnitude bits and extends them to a signed value.
+// Fetches s (1..16) magnitude bits and extends them to a signed value.
 inline ImagingStatus fetchValue(BitStream& stream, int32_t s, int32_t& value)
 {
     uint32_t bits = 0;
     const ImagingStatus status = fetchBits(stream, s, bits);
     if (status >= 0)
-        value = extendMagnitude(bits, s);
+        value = extendNonzeroMagnitude(bits, s);
     return status;
 }
 
@@ -427,37 +438,174 @@ inline ImagingStatus decodeDcIntoPredictor(BitStream& s, const DecodeHuffmanSpec
     return status;
 }
 
-inline ImagingStatus decodeSequentialAc(BitStream& s, const DecodeHuffmanSpec& table,
+// The buffered bits left-aligned in 64 bits: the next n bits are then one constant shift away
+// and taking them is one shift, which shortens the chain from one symbol to the next.
+inline uint64_t alignedBits(const BitBuffer& st)
+{
+    return (static_cast<uint64_t>(st.accumulator) << 32) << (32 - st.bitCount);
+}
+
+// A look-ahead entry with its magnitude bits, or 0.
+inline int32_t entryValue(uint32_t entry)
+{
+    return static_cast<int32_t>(entry) >> 16;
+}
+
+// Takes the bits that a look-ahead entry consumes from both views of the buffer.
+inline void consumeEntry(BitBuffer& st, uint64_t& bits, uint32_t entry)
+{
+    const int32_t n = static_cast<int32_t>(entry & 15);
+    st.bitCount -= n;
+    bits <<= n;
+}
+
+// The `category` magnitude bits after a code of `length` bits, extended; 0 for category 0.
+// Without a branch, as whether a DC difference has bits at all is hard to predict.
+inline int32_t valueAfterCode(uint64_t bits, int32_t length, int32_t category)
+{
+    const int32_t raw = static_cast<int32_t>(((bits << length) >> 1) >> (63 - category));
+    const int32_t half = (1 << category) >> 1;
+    const int32_t negative = (raw - half) >> 31; // all ones when the top bit is clear
+    return raw + (negative & (1 - 2 * half));
+}
+
+// fillWholeBytesAtOnce for the symbol decoder's fill (fewer than 8 bits buffered, no marker
+// met), keeping `bits` equal to alignedBits.
+inline bool fillBelowEight(BitStream& s, uint64_t& bits)
+{
+    if (s.marker != 0 || s.position < 0 || s.position > s.length - 4)
+        return false;
+    BitBuffer& st = s.buffer;
+    const int32_t count = (32 - st.bitCount) >> 3; // 3, or 4 when empty
+    const uint8_t* p = s.data + s.position;
+    const uint32_t word = (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
+                          (static_cast<uint32_t>(p[2]) << 8) | p[3];
+    const uint32_t used = static_cast<uint32_t>(static_cast<uint64_t>(word) >> (32 - 8 * count));
+    if (((~used - 0x01010101u) & used & 0x80808080u) != 0)
+        return false; // a 0xFF among the bytes
+    st.accumulator = static_cast<uint32_t>((static_cast<uint64_t>(st.accumulator) << (8 * count)) | used);
+    st.bitCount += 8 * count;
+    st.appended = true;
+    s.position += count;
+    bits |= static_cast<uint64_t>(used) << (64 - st.bitCount);
+    return true;
+}
+
+// A code of up to 8 bits whose magnitude bits are buffered too is taken in one go; the rest
+// goes the general way. Either way the stream ends where decodeDcIntoPredictor leaves it.
+inline ImagingStatus decodeSequentialDc(BitStream& s, uint64_t& bits, const DecodeHuffmanSpec& table,
+                                        int16_t& predictor)
+{
+    BitBuffer& st = s.buffer;
+    if (st.bitCount >= 8 || fillBelowEight(s, bits)) {
+        const uint32_t entry = table.lookahead[bits >> 56];
+        const int32_t length = static_cast<int32_t>((entry >> 4) & 15);
+        const int32_t category = static_cast<int32_t>((entry >> 8) & 15);
+        const int32_t total = length + category;
+        if (entry != 0 && total <= st.bitCount) {
+            const int32_t diff = valueAfterCode(bits, length, category);
+            st.bitCount -= total;
+            bits <<= total;
+            predictor = static_cast<int16_t>(static_cast<uint16_t>(predictor) + static_cast<uint32_t>(diff));
+            return StatusOk;
+        }
+    }
+    const ImagingStatus status = decodeDcIntoPredictor(s, table, predictor);
+    bits = alignedBits(st);
+    return status;
+}
+
+// A code of 9..16 bits among the buffered bits, found as the bit-by-bit search would find it
+// before it needs a fill. False leaves the buffer untouched.
+inline bool searchLongCode(BitBuffer& st, uint64_t bits, int32_t& symbol,
+                           const DecodeHuffmanSpec& spec)
+{
+    const int32_t last = st.bitCount < 16 ? st.bitCount : 16;
+    for (int32_t length = 9; length <= last; ++length) {
+        const uint32_t code = static_cast<uint32_t>(bits >> (64 - length));
+        if (codeWithinLength(spec, length, code)) {
+            st.bitCount -= length;
+            symbol = symbolOfCode(spec, length, code);
+            return true;
+        }
+    }
+    return false;
+}
+
+// `bits` is kept equal to alignedBits(s.buffer) throughout.
+inline ImagingStatus decodeSequentialAc(BitStream& s, uint64_t bits, const DecodeHuffmanSpec& table,
                                         int16_t* block)
 {
+    BitBuffer& st = s.buffer;
     ImagingStatus status = StatusOk;
-    int32_t left = 63;
-    int32_t zz = 1;
-    while (left > 0) {
+    int32_t zz = 1; // positions left: 64 - zz
+    while (zz < 64) {
+        uint32_t entry = 0;
+        if (st.bitCount >= 8 || fillBelowEight(s, bits))
+            entry = table.lookahead[bits >> 56];
+        if (entry >= 0x10000) {
+            consumeEntry(st, bits, entry);
+            zz += static_cast<int32_t>((entry >> 12) & 15);
+            if (zz > 63)
+                return StatusOutOfRange; // the run passed the last position
+            block[kNaturalOrder[zz++]] = static_cast<int16_t>(entryValue(entry));
+            status = StatusOk;
+            continue;
+        }
+        if (entry - 1 < 0xFFu) { // symbol 0 with a short code: end of block
+            consumeEntry(st, bits, entry);
+            return StatusOk;
+        }
         int32_t symbol = 0;
-        status = decodeHuffmanSymbol(s, symbol, table);
-        if (status < 0)
-            return status;
+        if (entry != 0) {
+            consumeEntry(st, bits, entry);
+            symbol = static_cast<int32_t>(entry >> 8);
+            status = StatusOk;
+        } else if (st.bitCount >= 9 && searchLongCode(st, bits, symbol, table)) {
+            bits = alignedBits(st); // a longer code, found as decodeHuffmanSymbol would
+            status = StatusOk;
+        } else {
+            status = decodeHuffmanSymbol(s, symbol, table);
+            if (status < 0)
+                return status;
+            bits = alignedBits(st);
+        }
         const int32_t run = (symbol >> 4) & 15;
         const int32_t category = symbol & 15;
         if (category == 0) {
             if (run != 15)
                 break;
-            left -= 16;
             zz += 16;
             continue;
         }
-        left -= run + 1;
         zz += run;
         int32_t value = 0;
-        status = fetchValue(s, category, value);
-        if (status < 0)
-            return status;
+        if (st.bitCount >= category) {
+            value = extendNonzeroMagnitude(static_cast<uint32_t>(bits >> (64 - category)), category);
+            st.bitCount -= category;
+            bits <<= category;
+            status = StatusOk;
+        } else {
+            status = fetchValue(s, category, value);
+            if (status < 0)
+                return status;
+            bits = alignedBits(st);
+        }
         if (zz > 63)
-            return StatusOutOfRange; // the run passed the last position
+            return StatusOutOfRange;
         block[kNaturalOrder[zz++]] = static_cast<int16_t>(value);
     }
     return status;
+}
+
+inline void commitStream(const BitStream& s, int32_t* position, int32_t* marker)
+{
+    *position = s.position;
+    *marker = s.marker;
+    s.state->accumulator = s.buffer.accumulator;
+    s.state->bitCount = s.buffer.bitCount;
+    // Without a branch: whether a block needed bytes is hard to predict.
+    s.state->accumulatorHigh &= s.buffer.appended ? 0u : ~0u;
 }
 
 template <class Mem>
@@ -469,14 +617,19 @@ ImagingStatus decodeBlock(const uint8_t* data, int32_t length, int32_t* position
         checkSequentialArgs(data, length, position, block, lastDc, marker, dcTable, acTable, state);
     if (check != StatusOk)
         return check;
+    // Committed explicitly rather than by StreamCommit: a stream whose address is never
+    // taken stays in registers.
     BitStream s = openStream(data, length, position, marker, state);
-    const StreamCommit commit(s, position, marker);
-    Mem::zero(block, 64 * sizeof(int16_t));
-    const ImagingStatus status = decodeDcIntoPredictor(s, *dcTable, *lastDc);
-    block[0] = *lastDc;
-    if (status < 0)
-        return status;
-    return decodeSequentialAc(s, *acTable, block);
+    Mem::zeroBlock(block);
+    int16_t dc = *lastDc;
+    uint64_t bits = alignedBits(s.buffer);
+    ImagingStatus status = decodeSequentialDc(s, bits, *dcTable, dc);
+    *lastDc = dc;
+    block[0] = dc;
+    if (status >= 0)
+        status = decodeSequentialAc(s, bits, *acTable, block);
+    commitStream(s, position, marker);
+    return status;
 }
 
 inline ImagingStatus decodeLosslessValue(const uint8_t* data, int32_t length, int32_t* position,

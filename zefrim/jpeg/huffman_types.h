@@ -8,11 +8,16 @@
 #include "zefrim/zefrim.h"
 
 struct DecodeHuffmanSpec {
-    uint16_t symbols[256];   // symbols in code order
-    uint32_t lookahead[256]; // next 8 stream bits -> (code length << 16) | symbol, 0 = no short code
+    // Next 8 stream bits -> the code they start with, 0 = no code of up to 8 bits:
+    // bits 4-7 code length, 8-15 symbol. When the magnitude bits fit in the 8 bits too,
+    // bits 16-31 hold the signed value (never 0) and bits 0-3 the code length plus magnitude
+    // bits; otherwise bits 0-3 repeat the code length. So bits 0-3 are what the entry consumes.
+    uint32_t lookahead[256];
+    uint8_t symbols[256]; // symbols in code order
     uint16_t mincode[18];
-    int16_t maxcode[18];     // -1: no code of that length; otherwise read as unsigned
+    int16_t maxcode[18]; // -1: no code of that length; otherwise read as unsigned
     uint16_t valptr[18];
+    uint8_t spare[256];
 };
 
 struct DecodeHuffmanState {
@@ -85,13 +90,19 @@ inline uint32_t magnitudeBits(int32_t v, int32_t category)
     return static_cast<uint32_t>(raw) & lowBitMask(category);
 }
 
+// extendMagnitude for s > 0, without a branch (the sign of a value is hard to predict).
+inline int32_t extendNonzeroMagnitude(uint32_t bits, int32_t s)
+{
+    const int32_t positive = static_cast<int32_t>(bits >> (s - 1)); // 0 or 1
+    return static_cast<int32_t>(bits) - (static_cast<int32_t>(lowBitMask(s)) & (positive - 1));
+}
+
 // Inverse of magnitudeBits: s bits whose top bit is 0 stand for a negative value.
 inline int32_t extendMagnitude(uint32_t bits, int32_t s)
 {
     if (s == 0)
         return 0;
-    const int32_t v = static_cast<int32_t>(bits);
-    return v < (1 << (s - 1)) ? v - ((1 << s) - 1) : v;
+    return extendNonzeroMagnitude(bits, s);
 }
 
 // Position of the highest set bit of n (n > 0).

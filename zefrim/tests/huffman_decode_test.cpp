@@ -127,12 +127,28 @@ TEST_P(HuffmanDecode, SpecLayoutOfASingleOneBitCode)
     const uint8_t symbol = 0x05;
     ASSERT_EQ(build().decodeSpecInit(bits.data(), &symbol, spec.get()), StatusOk);
     const DecodeHuffmanSpec& s = *spec.get();
-    for (int i = 0; i < 256; ++i)
-        EXPECT_EQ(s.lookahead[i], i < 128 ? 0x10005u : 0u) << i;
+    // Code 0 and its five magnitude bits fit in 8: 0b0'00000 is -31, 0b0'11111 is +31.
+    for (int i = 0; i < 256; ++i) {
+        const int bits = (i >> 2) & 31;
+        const int value = bits < 16 ? bits - 31 : bits;
+        const uint32_t entry = (static_cast<uint32_t>(value) << 16) | 0x516u;
+        EXPECT_EQ(s.lookahead[i], i < 128 ? entry : 0u) << i;
+    }
     EXPECT_EQ(s.symbols[0], 5);
     EXPECT_EQ(s.maxcode[1], 0);
     for (int length = 2; length <= 16; ++length)
         EXPECT_EQ(s.maxcode[length], -1) << length;
+}
+
+// A code whose magnitude bits do not fit in the 8 look-ahead bits has no value in its entry.
+TEST_P(HuffmanDecode, SpecLayoutOfACodeWithLongMagnitude)
+{
+    DecodeSpecBuffer spec(kDecodeSpecBytes);
+    const std::array<uint8_t, 16> bits{1};
+    const uint8_t symbol = 0x28; // run 2, eight magnitude bits
+    ASSERT_EQ(build().decodeSpecInit(bits.data(), &symbol, spec.get()), StatusOk);
+    for (int i = 0; i < 256; ++i)
+        EXPECT_EQ(spec.get()->lookahead[i], i < 128 ? 0x2811u : 0u) << i;
 }
 
 TEST_P(HuffmanDecode, EmptyTableDecodesSymbolZeroAfterSeventeenBits)
