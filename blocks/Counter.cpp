@@ -1,19 +1,12 @@
 #include "Counter.h"
 
+#include "BlockParameters.h"
 #include "NodeFactory.h"
 #include "SlotAccess.h"
 
 namespace {
 
 constexpr unsigned short counterMaintype = 5;
-
-// Any unsigned number but 0 is true; a missing, negative or non-numeric text is false.
-bool readFlag(const QMap<QString, QString>& parameters, const QString& key)
-{
-    bool ok = false;
-    const unsigned value = parameters.value(key).toUInt(&ok);
-    return ok && value != 0;
-}
 
 } // namespace
 
@@ -47,9 +40,9 @@ StateNode* Counter::create(State* owner, QGraphicsScene* canvas, const NodeType&
 
 void Counter::setParameters(QMap<QString, QString> parameters)
 {
-    countOnRisingEdge = readFlag(parameters, QStringLiteral("countOnRisingEdge"));
-    countOnFallingEdge = readFlag(parameters, QStringLiteral("countOnFallingEdge"));
-    resetOnStart = readFlag(parameters, QStringLiteral("resetOnStart"));
+    countOnRisingEdge = parameterFlag(parameters, QStringLiteral("countOnRisingEdge"));
+    countOnFallingEdge = parameterFlag(parameters, QStringLiteral("countOnFallingEdge"));
+    resetOnStart = parameterFlag(parameters, QStringLiteral("resetOnStart"));
 }
 
 QMap<QString, QString> Counter::parameters() const

@@ -37,3 +37,16 @@ float truncatedModulo(float a, float b)
         return 0.0f;
     return static_cast<float>(dividend % divisor);
 }
+
+float powerOfTen(int e)
+{
+    float result = 1.0f;
+    float base = 10.0f;
+    while (e > 0) {
+        if (e & 1)
+            result *= base;
+        base *= base;
+        e >>= 1;
+    }
+    return result;
+}

@@ -1,6 +1,7 @@
 #include "Scope.h"
 
 #include "BlockClock.h"
+#include "BlockParameters.h"
 #include "Clock.h"
 #include "DialogRefresh.h"
 #include "NodeFactory.h"
@@ -23,13 +24,6 @@ QString channelKey(const char* key, int channel)
 int readInt(const QMap<QString, QString>& map, const QString& key)
 {
     return map.value(key).toInt();
-}
-
-bool readFlag(const QMap<QString, QString>& map, const QString& key)
-{
-    bool ok = false;
-    const unsigned value = map.value(key).toUInt(&ok);
-    return ok && value != 0;
 }
 
 } // namespace
@@ -78,20 +72,20 @@ StateNode* Scope::create(State* owner, QGraphicsScene* canvas, const NodeType& t
 void Scope::setParameters(QMap<QString, QString> parameters)
 {
     for (int c = 0; c < channels; ++c) {
-        channelEnable[c] = readFlag(parameters, channelKey("channelEnable", c));
+        channelEnable[c] = parameterFlag(parameters, channelKey("channelEnable", c));
         triggerPoint[c] = readInt(parameters, channelKey("triggerPoint", c));
         scaleYdialValue[c] = readInt(parameters, channelKey("scaleYdialValue", c));
         positionYsliderValue[c] = readInt(parameters, channelKey("positionYsliderValue", c));
         trigger[c] = readInt(parameters, channelKey("trigger", c));
         triggerSliderValue[c] = readInt(parameters, channelKey("triggerSliderValue", c));
-        paramsShown[c] = readFlag(parameters, channelKey("paramsShown", c));
+        paramsShown[c] = parameterFlag(parameters, channelKey("paramsShown", c));
         positionY[c] = static_cast<float>(positionYsliderValue[c] * 0.1);
         triggerLevel[c] = static_cast<float>(triggerSliderValue[c] * 0.1);
         updateScaleY(c);
     }
     timeScaleDialValue = readInt(parameters, QStringLiteral("timeScaleDialValue"));
     updateTimeBase();
-    timeShown = readFlag(parameters, QStringLiteral("timeShown"));
+    timeShown = parameterFlag(parameters, QStringLiteral("timeShown"));
 }
 
 QMap<QString, QString> Scope::parameters() const

@@ -1,21 +1,10 @@
 #include "ScopeScales.h"
 
+#include "MathRules.h"
+
 #include <algorithm>
 
 namespace {
-
-float powerOfTen(int e)
-{
-    float result = 1.0f;
-    float base = 10.0f;
-    while (e > 0) {
-        if (e & 1)
-            result *= base;
-        base *= base;
-        e >>= 1;
-    }
-    return result;
-}
 
 int clampDial(int dial)
 {

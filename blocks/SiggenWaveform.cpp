@@ -1,22 +1,11 @@
 #include "SiggenWaveform.h"
 
+#include "MathRules.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-float powerOfTen(int e)
-{
-    float result = 1.0f;
-    float base = 10.0f;
-    while (e > 0) {
-        if (e & 1)
-            result *= base;
-        base *= base;
-        e >>= 1;
-    }
-    return result;
-}
 
 struct FrequencyRow
 {

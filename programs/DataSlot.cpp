@@ -50,12 +50,7 @@ void DataSlot::setParameter(int i, float value)
         m_parameters[i].store(value, std::memory_order_relaxed);
 }
 
-float DataSlot::parameter(int i) const
-{
-    return (i >= 0 && i < 4) ? m_parameters[i].load(std::memory_order_relaxed) : 0.0f;
-}
-
-Slot* DataSlot::connectedSource() const
+Slot* DataSlot::findSource() const
 {
     if (lines().isEmpty())
         return nullptr;

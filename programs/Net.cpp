@@ -6,6 +6,7 @@
 #include "Node.h"
 #include "Slot.h"
 #include "StateBase.h"
+#include "XmlAccess.h"
 
 #include <QDebug>
 #include <QHash>
@@ -80,6 +81,7 @@ void Net::addSlotOf(NetDock* dock)
             m_targets.append(slot);
         else
             m_sources.append(slot);
+        NetDock::netsChanged();
     }
 }
 
@@ -199,6 +201,7 @@ void Net::removeTarget(Slot* slot)
 void Net::removeSource(Slot* slot)
 {
     m_sources.removeOne(slot);
+    NetDock::netsChanged();
 }
 
 void Net::setModified()
@@ -238,6 +241,7 @@ void Net::clear()
         detachSlot(slot);
     m_sources.clear();
     m_targets.clear();
+    NetDock::netsChanged();
     qDeleteAll(m_lines);
     m_lines.clear();
     qDeleteAll(m_points);
@@ -257,40 +261,11 @@ void Net::show()
 
 namespace {
 
-void setProperty(xmlNode* node, const char* name, const QString& value)
-{
-    xmlNewProp(node, reinterpret_cast<const xmlChar*>(name), reinterpret_cast<const xmlChar*>(value.toUtf8().constData()));
-}
-
-QString property(xmlNode* node, const char* name)
-{
-    xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
-    if (!value)
-        return QString();
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(value));
-    xmlFree(value);
-    return text;
-}
-
-unsigned unsignedProperty(xmlNode* node, const char* name)
-{
-    bool ok = false;
-    const unsigned value = property(node, name).trimmed().toUInt(&ok);
-    return ok ? value : 0;
-}
-
-int intProperty(xmlNode* node, const char* name)
-{
-    bool ok = false;
-    const int value = property(node, name).trimmed().toInt(&ok);
-    return ok ? value : 0;
-}
-
 // Coordinates are written with six significant digits; far-off values are clamped.
 int coordinateProperty(xmlNode* node, const char* name)
 {
     bool ok = false;
-    const double value = property(node, name).trimmed().toDouble(&ok);
+    const double value = xmlAttributeText(node, name).trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))
         return 0;
     return static_cast<int>(std::lround(qBound(-1.0e6, value, 1.0e6)));
@@ -306,15 +281,15 @@ bool hasName(xmlNode* node, const char* name)
 bool Net::save(xmlNode* parent) const
 {
     xmlNode* element = xmlNewChild(parent, nullptr, reinterpret_cast<const xmlChar*>("net"), nullptr);
-    setProperty(element, "id", QString::number(m_id));
+    xmlSetAttribute(element, "id", QString::number(m_id));
     QHash<const NetDock*, unsigned> ids;
     unsigned k = m_nextPointNumber;
     auto writeSlot = [&](const Slot* slot) {
         xmlNode* child = xmlNewChild(element, nullptr, reinterpret_cast<const xmlChar*>("slot"), nullptr);
-        setProperty(child, "nodeid", QString::number(slot->owner()->id()));
-        setProperty(child, "channel", QString::number(slot->spec().index()));
-        setProperty(child, "position", QString::number(slot->spec().side()));
-        setProperty(child, "id", QString::number(k));
+        xmlSetAttribute(child, "nodeid", QString::number(slot->owner()->id()));
+        xmlSetAttribute(child, "channel", QString::number(slot->spec().index()));
+        xmlSetAttribute(child, "position", QString::number(slot->spec().side()));
+        xmlSetAttribute(child, "id", QString::number(k));
         ids.insert(slot, k++);
     };
     for (const Slot* slot : m_targets)
@@ -323,9 +298,9 @@ bool Net::save(xmlNode* parent) const
         writeSlot(slot);
     for (const NetPoint* point : m_points) {
         xmlNode* child = xmlNewChild(element, nullptr, reinterpret_cast<const xmlChar*>("point"), nullptr);
-        setProperty(child, "x", QString::number(point->position().x(), 'g', 6));
-        setProperty(child, "y", QString::number(point->position().y(), 'g', 6));
-        setProperty(child, "id", QString::number(point->number()));
+        xmlSetAttribute(child, "x", QString::number(point->position().x(), 'g', 6));
+        xmlSetAttribute(child, "y", QString::number(point->position().y(), 'g', 6));
+        xmlSetAttribute(child, "id", QString::number(point->number()));
         ids.insert(point, point->number());
     }
     for (const NetLine* line : m_lines) {
@@ -337,8 +312,8 @@ bool Net::save(xmlNode* parent) const
             continue;
         }
         xmlNode* child = xmlNewChild(element, nullptr, reinterpret_cast<const xmlChar*>("line"), nullptr);
-        setProperty(child, "startid", QString::number(start.value()));
-        setProperty(child, "endid", QString::number(end.value()));
+        xmlSetAttribute(child, "startid", QString::number(start.value()));
+        xmlSetAttribute(child, "endid", QString::number(end.value()));
     }
     return true;
 }
@@ -349,7 +324,7 @@ Net* Net::load(QGraphicsScene* canvas, StateBase* owner, xmlNode* element, const
         return nullptr;
     auto locker = lockListsOf(owner);
     Net* net = new Net(canvas, owner);
-    net->m_id = unsignedProperty(element, "id");
+    net->m_id = xmlUnsignedAttribute(element, "id");
     QHash<unsigned, NetDock*> docks;
     auto fail = [net]() {
         delete net;
@@ -360,23 +335,24 @@ Net* Net::load(QGraphicsScene* canvas, StateBase* owner, xmlNode* element, const
         if (child->type != XML_ELEMENT_NODE)
             continue;
         if (hasName(child, "slot")) {
-            unsigned nodeId = unsignedProperty(child, "nodeid");
+            unsigned nodeId = xmlUnsignedAttribute(child, "nodeid");
             if (nodeIds && !nodeIds->isEmpty())
                 nodeId = nodeIds->value(nodeId, 0);
             Node* node = nodeId <= unsigned(INT_MAX) ? owner->nodeById(static_cast<int>(nodeId)) : nullptr;
-            const unsigned id = unsignedProperty(child, "id");
+            const unsigned id = xmlUnsignedAttribute(child, "id");
             if (!node || id == 0)
                 return fail();
-            Slot* slot = node->slot(intProperty(child, "position"), intProperty(child, "channel"));
+            Slot* slot = node->slot(xmlIntAttribute(child, "position"), xmlIntAttribute(child, "channel"));
             if (!slot)
                 return fail();
             if (slot->isInput())
                 net->m_targets.append(slot);
             else
                 net->m_sources.append(slot);
+            NetDock::netsChanged();
             docks.insert(id, slot);
         } else if (hasName(child, "point")) {
-            const int id = intProperty(child, "id");
+            const int id = xmlIntAttribute(child, "id");
             if (id <= 0)
                 return fail();
             if (static_cast<unsigned>(id) >= net->m_nextPointNumber)
@@ -394,8 +370,8 @@ Net* Net::load(QGraphicsScene* canvas, StateBase* owner, xmlNode* element, const
     for (xmlNode* child = element->children; child; child = child->next) {
         if (child->type != XML_ELEMENT_NODE || !hasName(child, "line"))
             continue;
-        NetDock* start = docks.value(unsignedProperty(child, "startid"), nullptr);
-        NetDock* end = docks.value(unsignedProperty(child, "endid"), nullptr);
+        NetDock* start = docks.value(xmlUnsignedAttribute(child, "startid"), nullptr);
+        NetDock* end = docks.value(xmlUnsignedAttribute(child, "endid"), nullptr);
         if (!start || !end || start == end)
             return fail();
         NetLine* line = new NetLine(owner, canvas, net);
@@ -499,6 +475,7 @@ void Net::merge(Net* other, NetPoint* at)
     other->m_targets.clear();
     other->m_sources.clear();
     other->m_currentLine = nullptr;
+    NetDock::netsChanged();
     notifySlots();
     setModified();
 }
@@ -591,6 +568,7 @@ void Net::moveBranch(NetLine* line, Net* target, NetDock* from)
                 } else {
                     removeSource(slot);
                     target->m_sources.append(slot);
+                    NetDock::netsChanged();
                 }
             }
         }

@@ -12,11 +12,13 @@ NetDock::~NetDock() = default;
 void NetDock::addLine(NetLine* line)
 {
     m_lines.append(line);
+    netsChanged();
 }
 
 void NetDock::removeLine(NetLine* line)
 {
     m_lines.removeOne(line);
+    netsChanged();
 }
 
 QString NetDock::denialText(const QString& reason)

@@ -5,6 +5,9 @@
 #include <QPoint>
 #include <QString>
 
+#include <atomic>
+#include <cstdint>
+
 class Net;
 class NetLine;
 
@@ -46,6 +49,11 @@ public:
     static QString denialText(const QString& reason);
     static void showStatus(const QString& text);
 
+    // Raised after every change of a dock's lines, a line's net or a net's sources, so an
+    // input can keep the source it reads for as long as nothing changed.
+    static std::uint64_t netGeneration() { return s_netGeneration.load(std::memory_order_acquire); }
+    static void netsChanged() { s_netGeneration.fetch_add(1, std::memory_order_release); }
+
 protected:
     // Stores and shows "Connection denied: " with the reason; always false.
     bool deny(const QString& reason);
@@ -54,4 +62,5 @@ private:
     QList<NetLine*> m_lines;
     int m_kind;
     QString m_statusText;
+    static inline std::atomic<std::uint64_t> s_netGeneration { 0 };
 };

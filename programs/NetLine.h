@@ -1,12 +1,13 @@
 #pragma once
 
+#include "NetDock.h"
+
 #include <QCoreApplication>
 #include <QGraphicsLineItem>
 #include <QList>
 #include <QString>
 
 class Net;
-class NetDock;
 class NetPoint;
 class QGraphicsScene;
 class StateBase;
@@ -24,7 +25,11 @@ public:
     ~NetLine() override;
 
     Net* net() const { return m_net; }
-    void setNet(Net* net) { m_net = net; }
+    void setNet(Net* net)
+    {
+        m_net = net;
+        NetDock::netsChanged();
+    }
     NetDock* start() const { return m_start; }
     NetDock* end() const { return m_end; }
     void setStart(NetDock* dock);

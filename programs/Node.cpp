@@ -109,6 +109,11 @@ Slot* Node::appendSlot(const SlotSpec& spec)
         return nullptr;
     m_slotList.append(slot);
     m_slotMaps[spec.side() - 1].insert(spec.index(), slot);
+    std::vector<Slot*>& bySide = m_slotsByIndex[spec.side() - 1];
+    const auto index = static_cast<std::size_t>(spec.index());
+    if (index >= bySide.size())
+        bySide.resize(index + 1, nullptr);
+    bySide[index] = slot;
     return slot;
 }
 
@@ -376,13 +381,6 @@ QList<NetLine*> Node::attachedLines() const
     return result;
 }
 
-Slot* Node::slot(int side, int index) const
-{
-    if (!isValidSide(side))
-        return nullptr;
-    return m_slotMaps[side - 1].value(index, nullptr);
-}
-
 Slot* Node::slotAt(unsigned n) const
 {
     for (int side = 1; side <= 4; ++side) {
@@ -394,7 +392,7 @@ Slot* Node::slotAt(unsigned n) const
     return nullptr;
 }
 
-bool Node::addSlot(int side)
+bool Node::changeSlots(int side, bool (Node::*change)(int))
 {
     if (!isValidSide(side) || m_slotMaps[side - 1].isEmpty())
         return false;
@@ -403,7 +401,12 @@ bool Node::addSlot(int side)
     if (m_owner)
         stepLocker.emplace(&m_owner->stepLockOf(this));
     QMutexLocker nodeLocker(&m_mutex);
-    return addSlotLocked(side);
+    return (this->*change)(side);
+}
+
+bool Node::addSlot(int side)
+{
+    return changeSlots(side, &Node::addSlotLocked);
 }
 
 bool Node::addSlotLocked(int side)
@@ -428,13 +431,7 @@ bool Node::addSlotLocked(int side)
 
 bool Node::removeLastSlot(int side)
 {
-    if (!isValidSide(side) || m_slotMaps[side - 1].isEmpty())
-        return false;
-    std::optional<QMutexLocker<QMutex>> stepLocker;
-    if (m_owner)
-        stepLocker.emplace(&m_owner->stepLockOf(this));
-    QMutexLocker nodeLocker(&m_mutex);
-    return removeLastSlotLocked(side);
+    return changeSlots(side, &Node::removeLastSlotLocked);
 }
 
 bool Node::removeLastSlotLocked(int side)
@@ -445,6 +442,10 @@ bool Node::removeLastSlotLocked(int side)
     if (!last->lines().isEmpty())
         return false;
     m_type.removeLastSlot(side);
+    std::vector<Slot*>& bySide = m_slotsByIndex[side - 1];
+    bySide[static_cast<std::size_t>(sideMap.lastKey())] = nullptr;
+    while (!bySide.empty() && !bySide.back())
+        bySide.pop_back();
     sideMap.remove(sideMap.lastKey());
     m_slotList.removeOne(last);
     delete last;

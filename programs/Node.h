@@ -14,6 +14,7 @@
 #include <libxml/tree.h>
 
 #include <atomic>
+#include <vector>
 
 class NetLine;
 class NodePixmap;
@@ -98,7 +99,13 @@ public:
     NodePixmap* iconItem() const { return m_iconItem; }
 
     // Slots
-    Slot* slot(int side, int index) const;
+    Slot* slot(int side, int index) const
+    {
+        if (!isValidSide(side) || index < 0)
+            return nullptr;
+        const std::vector<Slot*>& bySide = m_slotsByIndex[side - 1];
+        return static_cast<std::size_t>(index) < bySide.size() ? bySide[static_cast<std::size_t>(index)] : nullptr;
+    }
     Slot* slotAt(unsigned n) const;
     const QList<Slot*>& slotList() const { return m_slotList; }
     bool addSlot(int side);
@@ -118,6 +125,8 @@ private:
     QPoint origin() const { return m_position - m_type.iconCentre(); }
     void placeItems();
     void pushOffBorderLines();
+    // Runs the change of a side's slots under the step lock and the node's lock.
+    bool changeSlots(int side, bool (Node::*change)(int));
     bool addSlotLocked(int side);
     bool removeLastSlotLocked(int side);
     void updateCanvas();
@@ -129,6 +138,8 @@ private:
     NodeType m_type;
     unsigned m_id;
     QMap<int, Slot*> m_slotMaps[4];
+    // The same slots by index (null where none), for the lookups of every cycle.
+    std::vector<Slot*> m_slotsByIndex[4];
     QList<Slot*> m_slotList;
     NodeRect* m_frame = nullptr;
     SelectRect* m_selection = nullptr;

@@ -27,12 +27,6 @@ bool isElementNamed(xmlNode* node, const char* name)
     return node->type == XML_ELEMENT_NODE && xmlStrEqual(node->name, reinterpret_cast<const xmlChar*>(name));
 }
 
-void setAttribute(xmlNode* element, const char* name, long long value)
-{
-    xmlNewProp(element, reinterpret_cast<const xmlChar*>(name),
-               reinterpret_cast<const xmlChar*>(QByteArray::number(value).constData()));
-}
-
 // Takes one granted cycle; false when none is left.
 bool takeGranted(std::atomic<unsigned>& granted)
 {
@@ -456,11 +450,11 @@ xmlDoc* State::createDocument() const
     xmlDoc* document = xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0"));
     xmlNode* model = xmlNewNode(nullptr, reinterpret_cast<const xmlChar*>("model"));
     xmlDocSetRootElement(document, model);
-    xmlNewProp(model, reinterpret_cast<const xmlChar*>("type"), reinterpret_cast<const xmlChar*>("state"));
-    setAttribute(model, "mode", mode());
-    setAttribute(model, "sortIndex", m_showSortIndex ? 1 : 0);
-    setAttribute(model, "size0", m_size0);
-    setAttribute(model, "size1", m_size1);
+    xmlSetAttribute(model, "type", QStringLiteral("state"));
+    xmlSetAttribute(model, "mode", mode());
+    xmlSetAttribute(model, "sortIndex", m_showSortIndex ? 1 : 0);
+    xmlSetAttribute(model, "size0", m_size0);
+    xmlSetAttribute(model, "size1", m_size1);
     writeAttributes(model);
     for (Node* node : m_nodeList)
         node->saveXml(model);

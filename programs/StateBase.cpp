@@ -9,6 +9,7 @@
 #include "ShowDatatipsEvent.h"
 #include "StateBaseCaptionChangedEvent.h"
 #include "StateBaseStopEvent.h"
+#include "XmlAccess.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -29,28 +30,6 @@ namespace {
 
 // Larger canvases only come from damaged files.
 constexpr int maxCanvasSide = 100000;
-
-QString xmlProperty(xmlNode* node, const char* name)
-{
-    xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
-    if (!value)
-        return QString();
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(value));
-    xmlFree(value);
-    return text;
-}
-
-unsigned unsignedXmlProperty(xmlNode* node, const char* name)
-{
-    bool ok = false;
-    const unsigned value = xmlProperty(node, name).trimmed().toUInt(&ok);
-    return ok ? value : 0;
-}
-
-void setXmlProperty(xmlNode* node, const char* name, const QString& value)
-{
-    xmlSetProp(node, reinterpret_cast<const xmlChar*>(name), reinterpret_cast<const xmlChar*>(value.toUtf8().constData()));
-}
 
 } // namespace
 
@@ -242,24 +221,24 @@ void StateBase::setCanvasSize(int width, int height)
 
 void StateBase::writeAttributes(xmlNode* root) const
 {
-    setXmlProperty(root, "datatips", QString::number(m_datatips ? 1 : 0));
+    xmlSetAttribute(root, "datatips", QString::number(m_datatips ? 1 : 0));
     if (m_viewWidget) {
-        setXmlProperty(root, "gridspace", QString::number(m_gridSpace));
-        setXmlProperty(root, "grid", QString::number(m_grid ? 1 : 0));
+        xmlSetAttribute(root, "gridspace", QString::number(m_gridSpace));
+        xmlSetAttribute(root, "grid", QString::number(m_grid ? 1 : 0));
     }
-    setXmlProperty(root, "sizex", QString::number(static_cast<int>(m_canvas->width())));
-    setXmlProperty(root, "sizey", QString::number(static_cast<int>(m_canvas->height())));
+    xmlSetAttribute(root, "sizex", QString::number(static_cast<int>(m_canvas->width())));
+    xmlSetAttribute(root, "sizey", QString::number(static_cast<int>(m_canvas->height())));
     xmlNewTextChild(root, nullptr, reinterpret_cast<const xmlChar*>("info"),
                     reinterpret_cast<const xmlChar*>(m_info.toUtf8().constData()));
 }
 
 void StateBase::readAttributes(xmlNode* root)
 {
-    m_datatips = unsignedXmlProperty(root, "datatips") != 0;
-    m_grid = unsignedXmlProperty(root, "grid") != 0;
-    m_gridSpace = static_cast<int>(std::min(unsignedXmlProperty(root, "gridspace"), 1000u));
-    unsigned width = unsignedXmlProperty(root, "sizex");
-    unsigned height = unsignedXmlProperty(root, "sizey");
+    m_datatips = xmlUnsignedAttribute(root, "datatips") != 0;
+    m_grid = xmlUnsignedAttribute(root, "grid") != 0;
+    m_gridSpace = static_cast<int>(std::min(xmlUnsignedAttribute(root, "gridspace"), 1000u));
+    unsigned width = xmlUnsignedAttribute(root, "sizex");
+    unsigned height = xmlUnsignedAttribute(root, "sizey");
     width = width == 0 ? 1000 : std::min(width, unsigned(maxCanvasSide));
     height = height == 0 ? 1000 : std::min(height, unsigned(maxCanvasSide));
     setCanvasSize(static_cast<int>(width), static_cast<int>(height));

@@ -16,16 +16,6 @@ const xmlChar* xmlText(const QByteArray& utf8)
     return reinterpret_cast<const xmlChar*>(utf8.constData());
 }
 
-void setAttribute(xmlNode* element, const char* name, const QString& value)
-{
-    xmlNewProp(element, reinterpret_cast<const xmlChar*>(name), xmlText(value.toUtf8()));
-}
-
-void setAttribute(xmlNode* element, const char* name, long long value)
-{
-    setAttribute(element, name, QString::number(value));
-}
-
 // A child element whose text is escaped on output.
 xmlNode* addTextChild(xmlNode* parent, const char* name, const QString& text)
 {
@@ -137,16 +127,16 @@ bool StateNode::saveXml(xmlNode* parent)
 {
     const NodeType* descriptor = type();
     xmlNode* element = addChild(parent, "node");
-    setAttribute(element, "id", static_cast<long long>(id()));
-    setAttribute(element, "maintype", static_cast<long long>(descriptor->maintype()));
-    setAttribute(element, "subtype", static_cast<long long>(descriptor->subtype()));
-    setAttribute(element, "identifier", descriptor->identifier());
-    setAttribute(element, "active", isActive() ? 1 : 0);
+    xmlSetAttribute(element, "id", static_cast<long long>(id()));
+    xmlSetAttribute(element, "maintype", static_cast<long long>(descriptor->maintype()));
+    xmlSetAttribute(element, "subtype", static_cast<long long>(descriptor->subtype()));
+    xmlSetAttribute(element, "identifier", descriptor->identifier());
+    xmlSetAttribute(element, "active", isActive() ? 1 : 0);
     addTextChild(element, "name", descriptor->name());
     const QMap<QString, QString> values = parameters();
     for (auto entry = values.cbegin(); entry != values.cend(); ++entry) {
         xmlNode* parameter = addTextChild(element, "param", entry.value());
-        setAttribute(parameter, "name", entry.key());
+        xmlSetAttribute(parameter, "name", entry.key());
     }
     writeWorkspace(element);
     writeSlots(element);
@@ -157,18 +147,18 @@ void StateNode::writeWorkspace(xmlNode* element) const
 {
     xmlNode* workspace = addChild(element, "workspace");
     xmlNode* place = addChild(workspace, "position");
-    setAttribute(place, "x", position().x());
-    setAttribute(place, "y", position().y());
+    xmlSetAttribute(place, "x", position().x());
+    xmlSetAttribute(place, "y", position().y());
     // Without a program window nobody could re-open the dialog yet, so the geometry
     // read from the file is kept rather than lost.
     const bool keepLoadedDialog = m_dialogWasOpen && !m_stateOwner->widget();
     if (!keepLoadedDialog)
         return; // an open dialog writes its geometry once the dialog area exists
     xmlNode* dialogElement = addChild(workspace, "dialog");
-    setAttribute(dialogElement, "x", m_dialogPos.x());
-    setAttribute(dialogElement, "y", m_dialogPos.y());
-    setAttribute(dialogElement, "width", m_dialogSize.width());
-    setAttribute(dialogElement, "height", m_dialogSize.height());
+    xmlSetAttribute(dialogElement, "x", m_dialogPos.x());
+    xmlSetAttribute(dialogElement, "y", m_dialogPos.y());
+    xmlSetAttribute(dialogElement, "width", m_dialogSize.width());
+    xmlSetAttribute(dialogElement, "height", m_dialogSize.height());
 }
 
 void StateNode::writeSlots(xmlNode* element) const
@@ -176,16 +166,16 @@ void StateNode::writeSlots(xmlNode* element) const
     const NodeType* descriptor = type();
     xmlNode* slotsElement = addChild(element, "slots");
     for (int side = SlotSpec::Left; side <= SlotSpec::Bottom; ++side)
-        setAttribute(slotsElement, sideCountNames[side - 1], static_cast<long long>(descriptor->slotCount(side)));
+        xmlSetAttribute(slotsElement, sideCountNames[side - 1], static_cast<long long>(descriptor->slotCount(side)));
     for (unsigned n = 0; n < descriptor->slotCount(); ++n) {
         const SlotSpec& spec = descriptor->slotSpecAt(n);
         Slot* slotItem = slot(spec.side(), spec.index());
         const DataSlot* data = dynamic_cast<const DataSlot*>(slotItem);
         xmlNode* setting = addChild(slotsElement, slotElementName(spec.side(), spec.index()).toUtf8().constData());
-        setAttribute(setting, "func", data ? data->transform() : 0);
+        xmlSetAttribute(setting, "func", data ? data->transform() : 0);
         static const char* const parameterNames[4] = { "a", "b", "c", "d" };
         for (int i = 0; i < 4; ++i)
-            setAttribute(setting, parameterNames[i], formatParameter(data ? data->parameter(i) : 0.0f));
+            xmlSetAttribute(setting, parameterNames[i], formatParameter(data ? data->parameter(i) : 0.0f));
     }
 }
 

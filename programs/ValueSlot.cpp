@@ -117,8 +117,12 @@ int ValueSlot::toInt() const
 
 float ValueSlot::applyTransform(float x) const
 {
+    const int formula = transform();
+    // The plain formula is by far the most common; it needs no parameters.
+    if (formula == 0)
+        return x;
     const double a = this->a(), b = this->b(), c = this->c(), d = this->d();
-    switch (transform()) {
+    switch (formula) {
     case 1: return this->a();
     case 2: return static_cast<float>(a * x + b);
     case 3:

@@ -2,12 +2,20 @@
 
 #include <QByteArray>
 
-QString xmlAttributeText(xmlNode* node, const QString& name)
+namespace {
+
+const xmlChar* xmlText(const char* text)
+{
+    return reinterpret_cast<const xmlChar*>(text);
+}
+
+} // namespace
+
+QString xmlAttributeText(xmlNode* node, const char* name)
 {
     if (!node)
         return QString();
-    const QByteArray key = name.toUtf8();
-    xmlAttr* attribute = xmlHasProp(node, reinterpret_cast<const xmlChar*>(key.constData()));
+    xmlAttr* attribute = xmlHasProp(node, xmlText(name));
     if (!attribute)
         return QString();
     xmlChar* value = xmlNodeGetContent(reinterpret_cast<xmlNode*>(attribute));
@@ -18,14 +26,42 @@ QString xmlAttributeText(xmlNode* node, const QString& name)
     return text;
 }
 
+QString xmlAttributeText(xmlNode* node, const QString& name)
+{
+    return xmlAttributeText(node, name.toUtf8().constData());
+}
+
+unsigned xmlUnsignedAttribute(xmlNode* node, const char* name)
+{
+    bool ok = false;
+    const unsigned value = xmlAttributeText(node, name).trimmed().toUInt(&ok);
+    return ok ? value : 0;
+}
+
+int xmlIntAttribute(xmlNode* node, const char* name)
+{
+    bool ok = false;
+    const int value = xmlAttributeText(node, name).trimmed().toInt(&ok);
+    return ok ? value : 0;
+}
+
+void xmlSetAttribute(xmlNode* node, const char* name, const QString& value)
+{
+    xmlSetProp(node, xmlText(name), xmlText(value.toUtf8().constData()));
+}
+
+void xmlSetAttribute(xmlNode* node, const char* name, long long value)
+{
+    xmlSetProp(node, xmlText(name), xmlText(QByteArray::number(value).constData()));
+}
+
 xmlNode* xmlChildElement(xmlNode* node, const QString& name)
 {
     if (!node)
         return nullptr;
     const QByteArray key = name.toUtf8();
     for (xmlNode* child = node->children; child; child = child->next) {
-        if (child->type == XML_ELEMENT_NODE
-            && xmlStrEqual(child->name, reinterpret_cast<const xmlChar*>(key.constData())))
+        if (child->type == XML_ELEMENT_NODE && xmlStrEqual(child->name, xmlText(key.constData())))
             return child;
     }
     return nullptr;

@@ -1,12 +1,22 @@
-// One offscreen QApplication for every test of the executable: slots, datatips and
-// node icons paint pixmaps, which need a GUI application.
+// One offscreen QApplication for every test of the executable: slots, datatips, blocks
+// and node icons paint pixmaps, which need a GUI application.
+#include "qapplication_helper.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
+
+// Built on first use: other files add to it from their static initialisers.
+std::vector<void (*)()>& startups()
+{
+    static std::vector<void (*)()> list;
+    return list;
+}
 
 class QApplicationEnvironment : public ::testing::Environment
 {
@@ -17,6 +27,8 @@ public:
             qputenv("QT_QPA_PLATFORM", "offscreen");
         if (!QApplication::instance())
             m_application = std::make_unique<QApplication>(m_argc, m_argv);
+        for (void (*startup)() : startups())
+            startup();
     }
 
     void TearDown() override { m_application.reset(); }
@@ -32,3 +44,8 @@ const ::testing::Environment* const registered =
     ::testing::AddGlobalTestEnvironment(new QApplicationEnvironment);
 
 } // namespace
+
+void addApplicationStartup(void (*startup)())
+{
+    startups().push_back(startup);
+}

@@ -165,6 +165,27 @@ TEST_F(SlotTest, InputsPullFromTheSourceOrTheirDefault)
     EXPECT_FLOAT_EQ(out->value(), 10.0f);  // outputs ignore fetch
 }
 
+TEST_F(SlotTest, InputsFollowNetChangesBetweenFetches)
+{
+    Node* first = program.place(spine::valueBlock(0, 1), QPoint(60, 60));
+    Node* second = program.place(spine::valueBlock(0, 1), QPoint(60, 180));
+    Node* reader = program.place(spine::valueBlock(1, 0), QPoint(240, 60));
+    auto* in = input(reader)->toValueSlot();
+    output(first)->toValueSlot()->setValue(4.0f);
+    output(second)->toValueSlot()->setValue(7.0f);
+    const float unconnected = in->spec().defaultValue();
+
+    Net* net = connect(output(first), input(reader));
+    in->fetch();
+    EXPECT_FLOAT_EQ(in->value(), 4.0f);
+    program.removeNet(net);
+    in->fetch();
+    EXPECT_FLOAT_EQ(in->value(), unconnected);
+    connect(output(second), input(reader));
+    in->fetch();
+    EXPECT_FLOAT_EQ(in->value(), 7.0f);
+}
+
 TEST_F(SlotTest, VectorInputsPullTheSourceOnceTransformed)
 {
     Node* writer = program.place(spine::vectorBlock(0, 1), QPoint(60, 60));
