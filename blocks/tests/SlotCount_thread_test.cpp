@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <ostream>
 #include <thread>
 
 namespace {
@@ -21,6 +22,13 @@ struct ResizeCase
     unsigned low;
     unsigned high;
 };
+
+// File, block type and slot range instead of a byte dump of the parameter.
+void PrintTo(const ResizeCase& c, std::ostream* os)
+{
+    *os << c.file << " type " << c.maintype << (c.side == SlotSpec::Left ? " inputs " : " outputs ")
+        << c.low << "-" << c.high;
+}
 
 class SlotCountWhileRunning : public testing::TestWithParam<ResizeCase>
 {

@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <ostream>
+
 TEST(ValueLine, WritesSixSignificantDigitsTabSeparated)
 {
     EXPECT_EQ(ValueLine::format({1.5, -2, 0.00001}), QByteArray("1.5\t-2\t1e-05\n"));
@@ -26,6 +28,22 @@ struct ParseCase
     int channels;
     QVector<double> expected;
 };
+
+// The line, control characters spelled out, and the channel count instead of a byte dump
+// of the parameter.
+static void PrintTo(const ParseCase& c, std::ostream* os)
+{
+    *os << "line '";
+    for (const char* p = c.line; *p; ++p) {
+        switch (*p) {
+        case '\t': *os << "<TAB>"; break;
+        case '\r': *os << "<CR>"; break;
+        case '\n': *os << "<LF>"; break;
+        default: *os << *p; break;
+        }
+    }
+    *os << "' into " << c.channels << " channels";
+}
 
 class ValueLineParse : public testing::TestWithParam<ParseCase>
 {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 namespace {
 
@@ -52,6 +53,12 @@ struct ExitCase
     int mode;
     Calls expected[3];
 };
+
+// The case name instead of a byte dump of the parameter.
+void PrintTo(const ExitCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ExitInTheMiddle : public ThreeBlocks, public ::testing::WithParamInterface<ExitCase>
 {

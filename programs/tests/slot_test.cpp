@@ -16,6 +16,7 @@
 #include <cfloat>
 #include <cmath>
 #include <memory>
+#include <ostream>
 
 namespace {
 
@@ -243,6 +244,13 @@ struct ValueCase
     float a, b, c, d, x;
     float expected;
 };
+
+// Formula, parameters and input instead of a byte dump of the parameter.
+void PrintTo(const ValueCase& p, std::ostream* os)
+{
+    *os << "transform " << p.transform << " a=" << p.a << " b=" << p.b << " c=" << p.c
+        << " d=" << p.d << " x=" << p.x << " gives " << p.expected;
+}
 
 class ValueTransformTest : public SlotTest, public ::testing::WithParamInterface<ValueCase>
 {

@@ -1,6 +1,8 @@
 // The Huffman functions against the reference JPEG library: files it writes decode to the
 // coefficients it reads back, the coefficients re-encode to its very bytes, and the statistics
 // of progressive scans give the optimal tables it chose.
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include "huffman_jpeg_reader.h"
@@ -55,6 +57,13 @@ std::vector<Param> paramsOf(bool progressiveOnly)
 std::string paramName(const testing::TestParamInfo<Param>& info)
 {
     return std::string(info.param.file.name) + "_" + info.param.build.name;
+}
+
+// Scan kind and build instead of a byte dump of the parameter (the test name already carries
+// the full file name).
+void PrintTo(const Param& param, std::ostream* os)
+{
+    *os << (param.file.options.progressive ? "progressive " : "baseline ") << param.build.name;
 }
 
 class HuffmanAgainstLibjpeg : public testing::TestWithParam<Param> {

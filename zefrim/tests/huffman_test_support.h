@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,13 @@ inline const std::array<HuffmanBuild, 4>& allBuilds()
 inline std::string buildName(const testing::TestParamInfo<HuffmanBuild>& info)
 {
     return info.param.name;
+}
+
+// GoogleTest prints a parameter in failure messages and test listings: the build tag instead
+// of a byte dump of the function pointers.
+inline void PrintTo(const HuffmanBuild& build, std::ostream* os)
+{
+    *os << build.name;
 }
 
 // A caller buffer of the size the library reports, 8-byte aligned, filled with a pattern so
