@@ -18,7 +18,8 @@ namespace {
 
 constexpr int chains = 100;
 // maintype and subtype of the ten blocks of a chain, in data-flow order.
-constexpr int chainKinds[][2] = {{6, 0}, {20, 0}, {16, 0}, {49, 0}, {40, 0}, {38, 0}, {27, 0}, {26, 0}, {15, 0}, {5, 0}};
+constexpr int chainKinds[][2] = {{6, 0},  {20, 0}, {16, 0}, {49, 0}, {40, 0},
+                                 {38, 0}, {27, 0}, {26, 0}, {15, 0}, {5, 0}};
 constexpr int blocksPerChain = int(std::size(chainKinds));
 
 QApplication& application()
@@ -60,7 +61,8 @@ QString netElement(int id, int source, int target)
 
 QByteArray mixedProgram(int mode)
 {
-    QString text = QStringLiteral("<model type=\"state\" mode=\"%1\" sizex=\"2000\" sizey=\"7000\"><info/>\n").arg(mode);
+    QString text =
+        QStringLiteral("<model type=\"state\" mode=\"%1\" sizex=\"2000\" sizey=\"7000\"><info/>\n").arg(mode);
     QString nets;
     int netId = 1;
     for (int chain = 0; chain < chains; ++chain) {

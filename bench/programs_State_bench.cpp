@@ -28,7 +28,10 @@ class ScaleBlock : public StateNode
 public:
     static constexpr unsigned short kind = 230;
 
-    ScaleBlock(State* owner, QGraphicsScene* canvas, unsigned id, const NodeType& type) : StateNode(owner, canvas, id, type) {}
+    ScaleBlock(State* owner, QGraphicsScene* canvas, unsigned id, const NodeType& type)
+        : StateNode(owner, canvas, id, type)
+    {
+    }
 
     static NodeType nodeType()
     {
@@ -41,9 +44,10 @@ public:
             type.addSubtype(QStringLiteral("Scale"), QString());
             type.addValueSlot(QStringLiteral("I"), SlotSpec::Input, SlotSpec::Left, 1.0f);
             type.addValueSlot(QStringLiteral("O"), SlotSpec::Output, SlotSpec::Right, 0.0f);
-            nodeFactories().insert(kind, [](State* owner, QGraphicsScene* canvas, const NodeType& t, unsigned id) -> StateNode* {
-                return new ScaleBlock(owner, canvas, id, nodeType().withSubtype(t.subtype()));
-            });
+            nodeFactories().insert(
+                kind, [](State* owner, QGraphicsScene* canvas, const NodeType& t, unsigned id) -> StateNode* {
+                    return new ScaleBlock(owner, canvas, id, nodeType().withSubtype(t.subtype()));
+                });
         }
         return type;
     }
@@ -85,13 +89,16 @@ QByteArray chain(int n)
         const int y = 60 + ((i - 1) % 30) * 60;
         text += QStringLiteral("<node id=\"%1\" maintype=\"230\" subtype=\"0\"><name>s</name>"
                                "<workspace><position x=\"%2\" y=\"%3\"/></workspace></node>")
-                    .arg(i).arg(x).arg(y);
+                    .arg(i)
+                    .arg(x)
+                    .arg(y);
     }
     for (int i = 1; i < n; ++i) {
         text += QStringLiteral("<net id=\"%1\"><slot nodeid=\"%2\" channel=\"0\" position=\"1\" id=\"1\"/>"
                                "<slot nodeid=\"%1\" channel=\"0\" position=\"2\" id=\"2\"/>"
                                "<line startid=\"2\" endid=\"1\"/></net>")
-                    .arg(i).arg(i + 1);
+                    .arg(i)
+                    .arg(i + 1);
     }
     return (text + QStringLiteral("</model>")).toUtf8();
 }
@@ -184,6 +191,12 @@ void BM_EngineCycleLateness(benchmark::State& bench)
     }
 }
 
-BENCHMARK(BM_EngineCycleLateness)->ArgName("realtime")->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_EngineCycleLateness)
+    ->ArgName("realtime")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace

@@ -19,14 +19,16 @@ constexpr int blocksPerMcu = 6;
 
 // Caller-held buffer of the size the library reports.
 template <class T>
-struct Buffer {
-    explicit Buffer(int32_t bytes) : storage((static_cast<size_t>(bytes) + 7) / 8) {}
+struct Buffer
+{
+    explicit Buffer(int32_t bytes) : storage((static_cast<size_t>(bytes) + 7) / 8) { }
     T* get() { return reinterpret_cast<T*>(storage.data()); }
     std::vector<uint64_t> storage;
 };
 
 // The frame with its decode tables (index 0 luma, 1 chroma) and where its scan data start.
-struct Frame {
+struct Frame
+{
     Bytes data = compressFrame(makeFrame());
     Buffer<DecodeHuffmanSpec> dcSpecs[2] = {Buffer<DecodeHuffmanSpec>(1644), Buffer<DecodeHuffmanSpec>(1644)};
     Buffer<DecodeHuffmanSpec> acSpecs[2] = {Buffer<DecodeHuffmanSpec>(1644), Buffer<DecodeHuffmanSpec>(1644)};
@@ -82,10 +84,10 @@ bool decodeFrame(Frame& f, DecodeHuffmanState* decoderState, int16_t* coefficien
         for (int b = 0; b < blocksPerMcu; ++b, block += 64) {
             const int component = b < 4 ? 0 : b - 3;
             const int table = component == 0 ? 0 : 1;
-            ok &= zfmiDecodeHuffman8x8_JPEG_1u16s_C1_gn(f.data.data(), length, &position, block,
-                                                        &predictors[component], &marker,
-                                                        f.dcSpecs[table].get(), f.acSpecs[table].get(),
-                                                        decoderState) >= 0;
+            ok &= zfmiDecodeHuffman8x8_JPEG_1u16s_C1_gn(f.data.data(), length, &position, block, &predictors[component],
+                                                        &marker, f.dcSpecs[table].get(), f.acSpecs[table].get(),
+                                                        decoderState)
+                >= 0;
         }
     return ok;
 }
@@ -111,8 +113,8 @@ void LibjpegReadCoefficients(benchmark::State& state)
 {
     const Bytes& data = frame().data;
     for (auto _ : state) {
-        jpeg_decompress_struct dinfo{};
-        jpeg_error_mgr error{};
+        jpeg_decompress_struct dinfo {};
+        jpeg_error_mgr error {};
         dinfo.err = jpeg_std_error(&error);
         jpeg_create_decompress(&dinfo);
         jpeg_mem_src(&dinfo, data.data(), data.size());

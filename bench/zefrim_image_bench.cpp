@@ -17,13 +17,14 @@
 namespace {
 
 constexpr int32_t kWidth = 640, kHeight = 480;
-constexpr RoiSize kRoi{kWidth, kHeight};
+constexpr RoiSize kRoi {kWidth, kHeight};
 constexpr double kPixels = double(kWidth) * kHeight;
 constexpr const char* kBuildNames[4] = {"gn", "s1", "s2", "s3"};
 constexpr int32_t kReverse[3] = {2, 1, 0};
 
 // 64-byte aligned, filled with noise, with a 2-pixel readable frame for the filters.
-struct Buffer {
+struct Buffer
+{
     explicit Buffer(size_t bytes) : storage(bytes + 64 + 4096)
     {
         std::mt19937 gen(5);
@@ -92,7 +93,11 @@ void registerBuilds(const std::string& name, const std::array<Fn, 4>& builds, In
     }
 }
 
-#define ZEFRIM_ALL_BUILDS(name) std::array{name##_gn, name##_s1, name##_s2, name##_s3}
+#define ZEFRIM_ALL_BUILDS(name)                                                                                        \
+    std::array                                                                                                         \
+    {                                                                                                                  \
+        name##_gn, name##_s1, name##_s2, name##_s3                                                                     \
+    }
 
 // --- Scalar yardsticks: straightforward loops a careful C programmer would write, kept scalar
 // like the generic build. ---
@@ -135,8 +140,8 @@ ZEFRIM_SCALAR void scalarSobelVertical3x3()
     for (int32_t y = 1; y < kHeight - 1; ++y)
         for (int32_t x = 1; x < kWidth - 1; ++x) {
             const uint8_t* p = s + y * kWidth + x;
-            d[y * kWidth + x] = static_cast<int16_t>(p[-kWidth - 1] + 2 * p[-1] + p[kWidth - 1] - p[-kWidth + 1] -
-                                                     2 * p[1] - p[kWidth + 1]);
+            d[y * kWidth + x] = static_cast<int16_t>(p[-kWidth - 1] + 2 * p[-1] + p[kWidth - 1] - p[-kWidth + 1]
+                                                     - 2 * p[1] - p[kWidth + 1]);
         }
 }
 
@@ -182,13 +187,12 @@ bool registerAll()
     registerBuilds("RGBToHLS", ZEFRIM_ALL_BUILDS(zfmiRGBToHLS_8u_C3R), colour);
     registerBuilds("RGBToGray", ZEFRIM_ALL_BUILDS(zfmiRGBToGray_8u_C3C1R),
                    [](auto fn) { fn(rgbSource().data, kWidth * 3, destination().data, kWidth, kRoi); });
-    registerBuilds("SwapChannels", ZEFRIM_ALL_BUILDS(zfmiSwapChannels_8u_C3R), [](auto fn) {
-        fn(rgbSource().data, kWidth * 3, destination().data, kWidth * 3, kRoi, kReverse);
-    });
+    registerBuilds("SwapChannels", ZEFRIM_ALL_BUILDS(zfmiSwapChannels_8u_C3R),
+                   [](auto fn) { fn(rgbSource().data, kWidth * 3, destination().data, kWidth * 3, kRoi, kReverse); });
     registerBuilds("Copy", ZEFRIM_ALL_BUILDS(zfmiCopy_8u_C1R),
                    [](auto fn) { fn(byteSource().data, kWidth, destination().data, kWidth, kRoi); });
     // The filters see the whole image inset by the frame they read.
-    const RoiSize inner3{kWidth - 2, kHeight - 2};
+    const RoiSize inner3 {kWidth - 2, kHeight - 2};
     auto sobel3 = [inner3](auto fn) {
         fn(byteSource().data + kWidth + 1, kWidth, destination().as<int16_t>(), 2 * kWidth, inner3, MaskSize3x3);
     };
@@ -200,12 +204,10 @@ bool registerAll()
     registerBuilds("Add", ZEFRIM_ALL_BUILDS(zfmiAdd_16s_C1IRSfs), [](auto fn) {
         fn(shortSource().as<int16_t>(), 2 * kWidth, shortSource2().as<int16_t>(), 2 * kWidth, kRoi, 1);
     });
-    registerBuilds("Threshold", ZEFRIM_ALL_BUILDS(zfmiThreshold_LTVal_16s_C1IR), [](auto fn) {
-        fn(shortSource2().as<int16_t>(), 2 * kWidth, kRoi, int16_t(100), int16_t(0));
-    });
-    registerBuilds("Convert16s8u", ZEFRIM_ALL_BUILDS(zfmiConvert_16s8u_C1R), [](auto fn) {
-        fn(shortSource().as<int16_t>(), 2 * kWidth, destination().data, kWidth, kRoi);
-    });
+    registerBuilds("Threshold", ZEFRIM_ALL_BUILDS(zfmiThreshold_LTVal_16s_C1IR),
+                   [](auto fn) { fn(shortSource2().as<int16_t>(), 2 * kWidth, kRoi, int16_t(100), int16_t(0)); });
+    registerBuilds("Convert16s8u", ZEFRIM_ALL_BUILDS(zfmiConvert_16s8u_C1R),
+                   [](auto fn) { fn(shortSource().as<int16_t>(), 2 * kWidth, destination().data, kWidth, kRoi); });
     return true;
 }
 

@@ -18,17 +18,18 @@ namespace {
 constexpr int chromaWidth = frameWidth / 2;
 constexpr int chromaHeight = frameHeight / 2;
 
-struct Component {
+struct Component
+{
     int blocksWide, blocksHigh;
-    std::vector<int16_t> coefficients;  // 64 per block, natural order
+    std::vector<int16_t> coefficients; // 64 per block, natural order
     std::vector<uint16_t> inverseTable;
 };
 
 // The coefficients and quantisers the frame holds, read with libjpeg-turbo.
 std::vector<Component> readCoefficients(const Bytes& data)
 {
-    jpeg_decompress_struct dinfo{};
-    jpeg_error_mgr error{};
+    jpeg_decompress_struct dinfo {};
+    jpeg_error_mgr error {};
     dinfo.err = jpeg_std_error(&error);
     jpeg_create_decompress(&dinfo);
     jpeg_mem_src(&dinfo, data.data(), data.size());
@@ -37,13 +38,11 @@ std::vector<Component> readCoefficients(const Bytes& data)
     std::vector<Component> components;
     for (int c = 0; c < dinfo.num_components; ++c) {
         const jpeg_component_info& info = dinfo.comp_info[c];
-        Component out{static_cast<int>(info.width_in_blocks),
-                      static_cast<int>(info.height_in_blocks), {}, {}};
+        Component out {static_cast<int>(info.width_in_blocks), static_cast<int>(info.height_in_blocks), {}, {}};
         out.inverseTable.assign(info.quant_table->quantval, info.quant_table->quantval + 64);
         for (int by = 0; by < out.blocksHigh; ++by) {
-            JBLOCKARRAY rows = dinfo.mem->access_virt_barray(
-                reinterpret_cast<j_common_ptr>(&dinfo), arrays[c], static_cast<JDIMENSION>(by), 1,
-                FALSE);
+            JBLOCKARRAY rows = dinfo.mem->access_virt_barray(reinterpret_cast<j_common_ptr>(&dinfo), arrays[c],
+                                                             static_cast<JDIMENSION>(by), 1, FALSE);
             for (int bx = 0; bx < out.blocksWide; ++bx)
                 out.coefficients.insert(out.coefficients.end(), rows[0][bx], rows[0][bx] + 64);
         }
@@ -54,7 +53,8 @@ std::vector<Component> readCoefficients(const Bytes& data)
     return components;
 }
 
-struct Frame {
+struct Frame
+{
     Bytes data;
     std::vector<Component> components;
 };
@@ -74,14 +74,14 @@ void inverseTransformComponent(const Component& c, uint8_t* plane, int step)
 {
     for (int by = 0; by < c.blocksHigh; ++by)
         for (int bx = 0; bx < c.blocksWide; ++bx)
-            zfmiDCTQuantInv8x8LS_JPEG_16s8u_C1R_gn(
-                c.coefficients.data() + 64 * (by * c.blocksWide + bx),
-                plane + static_cast<ptrdiff_t>(8 * by) * step + 8 * bx, step,
-                c.inverseTable.data());
+            zfmiDCTQuantInv8x8LS_JPEG_16s8u_C1R_gn(c.coefficients.data() + 64 * (by * c.blocksWide + bx),
+                                                   plane + static_cast<ptrdiff_t>(8 * by) * step + 8 * bx, step,
+                                                   c.inverseTable.data());
 }
 
 // A chroma plane with a one-sample border around it, as the up-sampling reads it.
-struct BorderedPlane {
+struct BorderedPlane
+{
     int step = chromaWidth + 2;
     Bytes bytes = Bytes(static_cast<size_t>(chromaWidth + 2) * (chromaHeight + 2), 128);
     uint8_t* origin() { return bytes.data() + step + 1; }
@@ -99,8 +99,8 @@ void BM_DCTQuantInv8x8LS_gn(benchmark::State& state)
             inverseTransformComponent(components[c], planes[c], steps[c]);
         benchmark::ClobberMemory();
     }
-    state.counters["blocks"] = static_cast<double>(
-        components[0].coefficients.size() / 64 + 2 * components[1].coefficients.size() / 64);
+    state.counters["blocks"] =
+        static_cast<double>(components[0].coefficients.size() / 64 + 2 * components[1].coefficients.size() / 64);
 }
 BENCHMARK(BM_DCTQuantInv8x8LS_gn)->Unit(benchmark::kMicrosecond);
 
@@ -111,8 +111,7 @@ void BM_SampleUpH2V1_gn(benchmark::State& state)
     Bytes target(static_cast<size_t>(frameWidth) * chromaHeight);
     for (auto _ : state) {
         for (int plane = 0; plane < 2; ++plane)
-            zfmiSampleUpH2V1_JPEG_8u_C1R_gn(source.origin(), source.step,
-                                            {chromaWidth, chromaHeight}, target.data(),
+            zfmiSampleUpH2V1_JPEG_8u_C1R_gn(source.origin(), source.step, {chromaWidth, chromaHeight}, target.data(),
                                             frameWidth, {frameWidth, chromaHeight});
         benchmark::ClobberMemory();
     }
@@ -126,8 +125,7 @@ void BM_SampleUpH2V2_gn(benchmark::State& state)
     Bytes target(static_cast<size_t>(frameWidth) * frameHeight);
     for (auto _ : state) {
         for (int plane = 0; plane < 2; ++plane)
-            zfmiSampleUpH2V2_JPEG_8u_C1R_gn(source.origin(), source.step,
-                                            {chromaWidth, chromaHeight}, target.data(),
+            zfmiSampleUpH2V2_JPEG_8u_C1R_gn(source.origin(), source.step, {chromaWidth, chromaHeight}, target.data(),
                                             frameWidth, {frameWidth, frameHeight});
         benchmark::ClobberMemory();
     }
@@ -144,8 +142,7 @@ void BM_YCbCrToRGB_JPEG_8u_P3C3R_gn(benchmark::State& state)
     Bytes rgb(3 * y.size());
     const uint8_t* planes[3] = {y.data(), cb.data(), cr.data()};
     for (auto _ : state) {
-        zfmiYCbCrToRGB_JPEG_8u_P3C3R_gn(planes, frameWidth, rgb.data(), 3 * frameWidth,
-                                        {frameWidth, frameHeight});
+        zfmiYCbCrToRGB_JPEG_8u_P3C3R_gn(planes, frameWidth, rgb.data(), 3 * frameWidth, {frameWidth, frameHeight});
         benchmark::ClobberMemory();
     }
 }
@@ -155,8 +152,8 @@ BENCHMARK(BM_YCbCrToRGB_JPEG_8u_P3C3R_gn)->Unit(benchmark::kMicrosecond);
 void BM_TransformChainPerFrame_gn(benchmark::State& state)
 {
     const auto& components = frame().components;
-    Bytes luma(static_cast<size_t>(frameWidth) * frameHeight), cbFull(luma.size()),
-        crFull(luma.size()), rgb(3 * luma.size());
+    Bytes luma(static_cast<size_t>(frameWidth) * frameHeight), cbFull(luma.size()), crFull(luma.size()),
+        rgb(3 * luma.size());
     BorderedPlane cb, cr;
     const uint8_t* planes[3] = {luma.data(), cbFull.data(), crFull.data()};
     for (auto _ : state) {
@@ -176,8 +173,7 @@ void BM_TransformChainPerFrame_gn(benchmark::State& state)
                                             c == 1 ? cbFull.data() : crFull.data(), frameWidth,
                                             {frameWidth, frameHeight});
         }
-        zfmiYCbCrToRGB_JPEG_8u_P3C3R_gn(planes, frameWidth, rgb.data(), 3 * frameWidth,
-                                        {frameWidth, frameHeight});
+        zfmiYCbCrToRGB_JPEG_8u_P3C3R_gn(planes, frameWidth, rgb.data(), 3 * frameWidth, {frameWidth, frameHeight});
         benchmark::ClobberMemory();
     }
 }
@@ -189,8 +185,8 @@ void BM_LibjpegTurboDecodeFrame(benchmark::State& state)
     const Bytes& data = frame().data;
     Bytes rgb(static_cast<size_t>(frameWidth) * frameHeight * 3);
     for (auto _ : state) {
-        jpeg_decompress_struct dinfo{};
-        jpeg_error_mgr error{};
+        jpeg_decompress_struct dinfo {};
+        jpeg_error_mgr error {};
         dinfo.err = jpeg_std_error(&error);
         jpeg_create_decompress(&dinfo);
         jpeg_mem_src(&dinfo, data.data(), data.size());
@@ -215,11 +211,10 @@ BENCHMARK(BM_LibjpegTurboDecodeFrame)->Unit(benchmark::kMicrosecond);
 void BM_LibjpegTurboDecodeRawPlanes(benchmark::State& state)
 {
     const Bytes& data = frame().data;
-    Bytes luma(static_cast<size_t>(frameWidth) * 16), cb(static_cast<size_t>(chromaWidth) * 8),
-        cr(cb.size());
+    Bytes luma(static_cast<size_t>(frameWidth) * 16), cb(static_cast<size_t>(chromaWidth) * 8), cr(cb.size());
     for (auto _ : state) {
-        jpeg_decompress_struct dinfo{};
-        jpeg_error_mgr error{};
+        jpeg_decompress_struct dinfo {};
+        jpeg_error_mgr error {};
         dinfo.err = jpeg_std_error(&error);
         jpeg_create_decompress(&dinfo);
         jpeg_mem_src(&dinfo, data.data(), data.size());
@@ -249,8 +244,8 @@ void BM_LibjpegTurboReadCoefficients(benchmark::State& state)
 {
     const Bytes& data = frame().data;
     for (auto _ : state) {
-        jpeg_decompress_struct dinfo{};
-        jpeg_error_mgr error{};
+        jpeg_decompress_struct dinfo {};
+        jpeg_error_mgr error {};
         dinfo.err = jpeg_std_error(&error);
         jpeg_create_decompress(&dinfo);
         jpeg_mem_src(&dinfo, data.data(), data.size());
@@ -262,4 +257,4 @@ void BM_LibjpegTurboReadCoefficients(benchmark::State& state)
 }
 BENCHMARK(BM_LibjpegTurboReadCoefficients)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace

@@ -3,18 +3,17 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio> // before jpeglib.h, which uses FILE
-#include <cstdlib>
-#include <jpeglib.h>
 #include <random>
 #include <vector>
+
+#include "libjpeg_reference.h"
 
 namespace {
 
 constexpr int frameWidth = 640;
 constexpr int frameHeight = 480;
 
-using Bytes = std::vector<uint8_t>;
+using libjpegref::Bytes;
 
 // Something like a camera frame: gradients, edges and noise.
 Bytes makeFrame()
@@ -36,30 +35,11 @@ Bytes makeFrame()
 
 Bytes compressFrame(const Bytes& rgb)
 {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr error{};
-    cinfo.err = jpeg_std_error(&error);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = frameWidth;
-    cinfo.image_height = frameHeight;
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);  // YCbCr with 2x2 luma sampling: 4:2:0
-    jpeg_set_quality(&cinfo, 75, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(rgb.data() + static_cast<size_t>(cinfo.next_scanline) *
-                                                             frameWidth * 3);
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    Bytes data(buffer, buffer + size);
-    free(buffer);
-    return data;
+    libjpegref::WriteOptions options;
+    options.width = frameWidth;
+    options.height = frameHeight;
+    options.quality = 75; // YCbCr with 2x2 luma sampling: 4:2:0
+    return libjpegref::compress(rgb, options);
 }
 
 } // namespace

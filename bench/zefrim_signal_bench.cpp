@@ -16,7 +16,7 @@ using CopyFunction = ImagingStatus (*)(const uint8_t*, uint8_t*, int32_t);
 
 void reportFrames(benchmark::State& state)
 {
-    state.SetBytesProcessed(state.iterations() * int64_t{kFrameBytes});
+    state.SetBytesProcessed(state.iterations() * int64_t {kFrameBytes});
     state.counters["Mpixel/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * kWidth * kHeight / 1e6,
                                                     benchmark::Counter::kIsRate);
 }
@@ -48,4 +48,4 @@ BENCHMARK_CAPTURE(copyFrame, s2, zfmsCopy_8u_s2);
 BENCHMARK_CAPTURE(copyFrame, s3, zfmsCopy_8u_s3);
 BENCHMARK_CAPTURE(copyFrame, export, zfmsCopy_8u);
 
-}  // namespace
+} // namespace

@@ -1,6 +1,6 @@
 #include "Abs.h"
 
-#include "NodeFactory.h"
+#include "BlockKind.h"
 #include "SlotAccess.h"
 
 #include <cmath>
@@ -16,36 +16,27 @@ Abs::Abs(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned 
 
 NodeType Abs::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<Abs>([](NodeType& type) {
         type.setName(QObject::tr("Abs"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(absMaintype);
         type.addSubtype(QObject::tr("Abs"), QStringLiteral("abs.png"));
         type.addValueSlot(QObject::tr("x"), SlotSpec::Input, SlotSpec::Left, 0.0f);
         type.addValueSlot(QObject::tr("y"), SlotSpec::Output, SlotSpec::Right, 0.0f);
-        nodeFactories().insert(absMaintype, &Abs::create);
-    }
-    return type;
-}
-
-StateNode* Abs::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new Abs(owner, canvas, type.subtype(), id);
+    });
 }
 
 void Abs::reset()
 {
-    x = 0.0f;
+    m_x = 0.0f;
 }
 
 void Abs::readInputs()
 {
-    x = SlotAccess::value(*this, 0);
+    m_x = SlotAccess::value(*this, 0);
 }
 
 void Abs::writeOutputs()
 {
-    SlotAccess::setValue(*this, 0, std::fabs(x));
+    SlotAccess::setValue(*this, 0, std::fabs(m_x));
 }

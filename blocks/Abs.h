@@ -9,12 +9,12 @@ public:
     Abs(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void reset() override;
     void readInputs() override;
     void writeOutputs() override;
 
 private:
-    float x = 0.0f;
+    float m_x = 0.0f;
 };

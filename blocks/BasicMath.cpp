@@ -1,7 +1,7 @@
 #include "BasicMath.h"
 
+#include "BlockKind.h"
 #include "MathRules.h"
-#include "NodeFactory.h"
 #include "SlotAccess.h"
 
 namespace {
@@ -15,54 +15,40 @@ BasicMath::BasicMath(State* owner, QGraphicsScene* canvas, unsigned short subtyp
 
 NodeType BasicMath::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<BasicMath>([](NodeType& type) {
         type.setName(QObject::tr("Math"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(basicMathMaintype);
         type.addSubtype(QObject::tr("Division"), QStringLiteral("basicmath_devide.png"));
         type.addSubtype(QObject::tr("Modulo"), QStringLiteral("basicmath_modulo.png"));
         type.addValueSlot(QObject::tr("I%1", "Input channel").arg(1), SlotSpec::Input, SlotSpec::Left, 0.0f);
         type.addValueSlot(QObject::tr("I%1", "Input channel").arg(2), SlotSpec::Input, SlotSpec::Left, 0.0f);
         type.addValueSlot(QObject::tr("O%1", "Output channel").arg(1), SlotSpec::Output, SlotSpec::Right, 0.0f);
-        nodeFactories().insert(basicMathMaintype, &BasicMath::create);
-    }
-    return type;
-}
-
-StateNode* BasicMath::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new BasicMath(owner, canvas, type.subtype(), id);
+    });
 }
 
 void BasicMath::reset()
 {
-    dividend = divisor = result = 0.0f;
+    m_dividend = m_divisor = m_result = 0.0f;
 }
 
 void BasicMath::readInputs()
 {
-    dividend = SlotAccess::value(*this, 0);
-    divisor = SlotAccess::value(*this, 1);
+    m_dividend = SlotAccess::value(*this, 0);
+    m_divisor = SlotAccess::value(*this, 1);
 }
 
 int BasicMath::step()
 {
     switch (type()->subtype()) {
-    case 0:
-        result = divideSaturated(dividend, divisor);
-        break;
-    case 1:
-        result = truncatedModulo(dividend, divisor);
-        break;
-    default:
-        break;
+    case 0: m_result = divideSaturated(m_dividend, m_divisor); break;
+    case 1: m_result = truncatedModulo(m_dividend, m_divisor); break;
+    default: break;
     }
     return 0;
 }
 
 void BasicMath::writeOutputs()
 {
-    SlotAccess::setValue(*this, 0, result);
+    SlotAccess::setValue(*this, 0, m_result);
 }

@@ -9,7 +9,7 @@ public:
     BasicMath(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void reset() override;
     void readInputs() override;
@@ -17,7 +17,7 @@ public:
     void writeOutputs() override;
 
 private:
-    float dividend = 0.0f;
-    float divisor = 0.0f;
-    float result = 0.0f;
+    float m_dividend = 0.0f;
+    float m_divisor = 0.0f;
+    float m_result = 0.0f;
 };

@@ -2,8 +2,9 @@
 
 #include "StateNode.h"
 
-#include <QMutex>
 #include <QVector>
+
+#include <mutex>
 
 // Folds 2 to 10 inputs into one result: sum, difference (I1 - I2 - …), product,
 // minimum or maximum.
@@ -16,7 +17,7 @@ public:
     BasicMath2(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void readInputs() override;
     int step() override;
@@ -28,7 +29,7 @@ public:
 private:
     float fold(int subtype) const;
 
-    QMutex valuesMutex;
-    QVector<float> values;
-    float result = 0.0f;
+    std::mutex m_valuesMutex;
+    QVector<float> m_values;
+    float m_result = 0.0f;
 };

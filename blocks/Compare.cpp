@@ -1,6 +1,6 @@
 #include "Compare.h"
 
-#include "NodeFactory.h"
+#include "BlockKind.h"
 #include "SlotAccess.h"
 
 namespace {
@@ -14,11 +14,9 @@ Compare::Compare(State* owner, QGraphicsScene* canvas, unsigned short subtype, u
 
 NodeType Compare::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<Compare>([](NodeType& type) {
         type.setName(QObject::tr("Compare", "Vergleich"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(compareMaintype);
         type.addSubtype(QObject::tr("Greater", "Größer"), QStringLiteral("compare_greater.png"));
         type.addSubtype(QObject::tr("Less", "Kleiner"), QStringLiteral("compare_less.png"));
@@ -29,56 +27,36 @@ NodeType Compare::nodeType()
         type.addValueSlot(QObject::tr("I%1", "Input channel").arg(1), SlotSpec::Input, SlotSpec::Left, 0.0f);
         type.addValueSlot(QObject::tr("I%1", "Input channel").arg(2), SlotSpec::Input, SlotSpec::Left, 0.0f);
         type.addValueSlot(QObject::tr("O%1", "Output channel").arg(1), SlotSpec::Output, SlotSpec::Right, 0.0f);
-        nodeFactories().insert(compareMaintype, &Compare::create);
-    }
-    return type;
-}
-
-StateNode* Compare::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new Compare(owner, canvas, type.subtype(), id);
+    });
 }
 
 void Compare::reset()
 {
-    result = false;
-    a = b = 0.0f;
+    m_result = false;
+    m_a = m_b = 0.0f;
 }
 
 void Compare::readInputs()
 {
-    a = SlotAccess::value(*this, 0);
-    b = SlotAccess::value(*this, 1);
+    m_a = SlotAccess::value(*this, 0);
+    m_b = SlotAccess::value(*this, 1);
 }
 
 int Compare::step()
 {
     switch (type()->subtype()) {
-    case 0:
-        result = a > b;
-        break;
-    case 1:
-        result = a < b;
-        break;
-    case 2:
-        result = a >= b;
-        break;
-    case 3:
-        result = a <= b;
-        break;
-    case 4:
-        result = a == b;
-        break;
-    case 5:
-        result = a != b;
-        break;
-    default:
-        break;
+    case 0: m_result = m_a > m_b; break;
+    case 1: m_result = m_a < m_b; break;
+    case 2: m_result = m_a >= m_b; break;
+    case 3: m_result = m_a <= m_b; break;
+    case 4: m_result = m_a == m_b; break;
+    case 5: m_result = m_a != m_b; break;
+    default: break;
     }
     return 0;
 }
 
 void Compare::writeOutputs()
 {
-    SlotAccess::setValue(*this, 0, result ? 1.0f : 0.0f);
+    SlotAccess::setValue(*this, 0, m_result ? 1.0f : 0.0f);
 }

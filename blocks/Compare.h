@@ -10,7 +10,7 @@ public:
     Compare(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void reset() override;
     void readInputs() override;
@@ -18,7 +18,7 @@ public:
     void writeOutputs() override;
 
 private:
-    float a = 0.0f;
-    float b = 0.0f;
-    bool result = false;
+    float m_a = 0.0f;
+    float m_b = 0.0f;
+    bool m_result = false;
 };

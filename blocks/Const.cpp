@@ -1,9 +1,11 @@
 #include "Const.h"
 
-#include "NodeFactory.h"
+#include "BlockKind.h"
+#include "ConstView.h"
 #include "SlotAccess.h"
+#include "State.h"
 
-#include <QMutexLocker>
+#include <mutex>
 
 namespace {
 constexpr unsigned short constMaintype = 6;
@@ -12,45 +14,44 @@ constexpr unsigned short constMaintype = 6;
 Const::Const(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id)
     : StateNode(owner, canvas, id, nodeType().withSubtype(subtype))
 {
+    if (owner && owner->constView())
+        owner->constView()->addConst(this);
 }
 
 NodeType Const::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<Const>([](NodeType& type) {
         type.setName(QObject::tr("Constant", "Konstante"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(constMaintype);
         type.addSubtype(QObject::tr("Constant", "Konstante"), QStringLiteral("const.png"));
         type.addValueSlot(SlotAccess::numberedName(QObject::tr("Output"), 1), SlotSpec::Output, SlotSpec::Right, 0.0f);
-        nodeFactories().insert(constMaintype, &Const::create);
-    }
-    return type;
-}
-
-StateNode* Const::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new Const(owner, canvas, type.subtype(), id);
+    });
 }
 
 void Const::setValue(float value)
 {
-    constant.store(value);
+    m_constant.store(value);
     writeIfRunning();
+}
+
+void Const::updateConstView()
+{
+    if (State* owner = stateOwner(); owner && owner->constView())
+        owner->constView()->updateConst(this);
 }
 
 void Const::setParameters(QMap<QString, QString> parameters)
 {
-    constant.store(parameters.value(QStringLiteral("value")).toFloat());
-    tableRow = parameters.value(QStringLiteral("row")).toInt();
+    m_constant.store(parameters.value(QStringLiteral("value")).toFloat());
+    m_tableRow = parameters.value(QStringLiteral("row")).toInt();
     writeIfRunning();
 }
 
 QMap<QString, QString> Const::parameters() const
 {
-    return {{QStringLiteral("value"), QString::number(constant.load(), 'g', 6)},
-            {QStringLiteral("row"), QString::number(tableRow)}};
+    return {{QStringLiteral("value"), QString::number(m_constant.load(), 'g', 6)},
+            {QStringLiteral("row"), QString::number(m_tableRow)}};
 }
 
 void Const::start()
@@ -60,6 +61,6 @@ void Const::start()
 
 void Const::writeOutputs()
 {
-    QMutexLocker locker(&lock);
-    SlotAccess::setValue(*this, 0, constant.load());
+    const std::lock_guard locker(m_lock);
+    SlotAccess::setValue(*this, 0, m_constant.load());
 }

@@ -2,9 +2,8 @@
 
 #include "StateNode.h"
 
-#include <QMutex>
-
 #include <atomic>
+#include <mutex>
 
 // Puts a number the user sets on its output. It is edited in the program's constants
 // table, also while the program runs.
@@ -14,12 +13,15 @@ public:
     Const(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    // The constants table shows and edits the value: no dialog; opening one flashes
+    // the block's row there instead.
+    void showDialog(QWidget* parent, bool restore) override;
+    void updateConstView() override;
 
-    float value() const { return constant.load(); }
+    float value() const { return m_constant.load(); }
     // Reaches the output at once while the program runs.
     void setValue(float value);
-    int row() const { return tableRow; }
+    int row() const { return m_tableRow; }
 
     void setParameters(QMap<QString, QString> parameters) override;
     QMap<QString, QString> parameters() const override;
@@ -28,8 +30,8 @@ public:
 
 private:
     // Written by the GUI thread, read by the cycle.
-    std::atomic<float> constant {0.0f};
-    int tableRow = 0;
+    std::atomic<float> m_constant {0.0f};
+    int m_tableRow = 0;
     // Keeps a write from the GUI and one from the cycle from interleaving.
-    QMutex lock;
+    std::mutex m_lock;
 };

@@ -1,7 +1,7 @@
 #include "Counter.h"
 
+#include "BlockKind.h"
 #include "BlockParameters.h"
-#include "NodeFactory.h"
 #include "SlotAccess.h"
 
 namespace {
@@ -17,25 +17,16 @@ Counter::Counter(State* owner, QGraphicsScene* canvas, unsigned short subtype, u
 
 NodeType Counter::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<Counter>([](NodeType& type) {
         type.setName(QObject::tr("Counter", "Zähler"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(counterMaintype);
         type.addSubtype(QObject::tr("Counter up", "Zähler Auf"), QStringLiteral("counter_up.png"));
         type.addSubtype(QObject::tr("Counter down", "Zähler Ab"), QStringLiteral("counter_down.png"));
         type.addValueSlot(SlotAccess::numberedName(QObject::tr("Input"), 1), SlotSpec::Input, SlotSpec::Left, 0.0f);
         type.addValueSlot(QObject::tr("Reset"), SlotSpec::Input, SlotSpec::Left, 0.0f);
         type.addValueSlot(SlotAccess::numberedName(QObject::tr("Output"), 1), SlotSpec::Output, SlotSpec::Right, 0.0f);
-        nodeFactories().insert(counterMaintype, &Counter::create);
-    }
-    return type;
-}
-
-StateNode* Counter::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new Counter(owner, canvas, type.subtype(), id);
+    });
 }
 
 void Counter::setParameters(QMap<QString, QString> parameters)
@@ -54,41 +45,41 @@ QMap<QString, QString> Counter::parameters() const
 
 void Counter::reset()
 {
-    input = false;
-    previous = false;
-    resetInput = false;
+    m_input = false;
+    m_previous = false;
+    m_resetInput = false;
     if (resetOnStart)
-        count = 0;
+        m_count = 0;
 }
 
 void Counter::readInputs()
 {
-    input = SlotAccess::isTrue(*this, 0);
-    resetInput = SlotAccess::isTrue(*this, 1);
+    m_input = SlotAccess::isTrue(*this, 0);
+    m_resetInput = SlotAccess::isTrue(*this, 1);
 }
 
 int Counter::step()
 {
-    if (resetInput) {
+    if (m_resetInput) {
         // The input of this cycle is dropped, so a level still high when the reset
         // falls counts as a new edge.
-        previous = false;
-        count = 0;
-        input = false;
+        m_previous = false;
+        m_count = 0;
+        m_input = false;
         return 0;
     }
-    const bool rising = !previous && input && countOnRisingEdge;
-    const bool falling = previous && !input && countOnFallingEdge;
+    const bool rising = !m_previous && m_input && countOnRisingEdge;
+    const bool falling = m_previous && !m_input && countOnFallingEdge;
     if (rising || falling) {
         // Wraps instead of overflowing after billions of edges.
         const unsigned delta = type()->subtype() == 0 ? 1u : ~0u;
-        count = static_cast<int>(static_cast<unsigned>(count) + delta);
+        m_count = static_cast<int>(static_cast<unsigned>(m_count) + delta);
     }
-    previous = input;
+    m_previous = m_input;
     return 0;
 }
 
 void Counter::writeOutputs()
 {
-    SlotAccess::setValue(*this, 0, static_cast<float>(count));
+    SlotAccess::setValue(*this, 0, static_cast<float>(m_count));
 }

@@ -12,7 +12,7 @@ public:
     Counter(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void setParameters(QMap<QString, QString> parameters) override;
     QMap<QString, QString> parameters() const override;
@@ -27,8 +27,8 @@ public:
     std::atomic<bool> countOnFallingEdge {false};
 
 private:
-    int count = 0;
-    bool input = false;
-    bool previous = false;
-    bool resetInput = false;
+    int m_count = 0;
+    bool m_input = false;
+    bool m_previous = false;
+    bool m_resetInput = false;
 };

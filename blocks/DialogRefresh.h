@@ -2,6 +2,7 @@
 
 class StateNode;
 
-// Asks a block's open dialog to redraw from the cycle thread: posts the dialog update
-// event (type 1006, id 0) to it. Nothing happens while the block has no dialog.
+// Any thread: asks the block's open dialog to redraw. The request (event 1006, id 0)
+// goes to the block, which lives in the GUI thread and hands it to the dialog open at
+// delivery; nothing is posted while no dialog is open.
 void postDialogRefresh(StateNode& block);

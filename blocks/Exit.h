@@ -9,11 +9,11 @@ public:
     Exit(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void readInputs() override;
     int step() override;
 
 private:
-    bool input = false;
+    bool m_input = false;
 };

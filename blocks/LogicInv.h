@@ -9,12 +9,12 @@ public:
     LogicInv(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void reset() override;
     void readInputs() override;
     void writeOutputs() override;
 
 private:
-    bool input = false;
+    bool m_input = false;
 };

@@ -9,7 +9,6 @@ public:
     Logo3to1(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
 
     void reset() override;
     void readInputs() override;
@@ -17,8 +16,8 @@ public:
     void writeOutputs() override;
 
 private:
-    bool setInput = false;
-    bool resetInput = false;
-    bool holdInput = false;
-    bool result = false;
+    bool m_setInput = false;
+    bool m_resetInput = false;
+    bool m_holdInput = false;
+    bool m_result = false;
 };

@@ -1,6 +1,6 @@
 #include "Logo4to1_0.h"
 
-#include "NodeFactory.h"
+#include "BlockKind.h"
 #include "SlotAccess.h"
 
 #include <algorithm>
@@ -17,11 +17,9 @@ Logo4to1_0::Logo4to1_0(State* owner, QGraphicsScene* canvas, unsigned short subt
 
 NodeType Logo4to1_0::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<Logo4to1_0>([](NodeType& type) {
         type.setName(QObject::tr("Logo4to1_0"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(ownMaintype);
         type.addSubtype(QObject::tr("OR"), QStringLiteral("logo_or.png"));
         type.addSubtype(QObject::tr("NOR"), QStringLiteral("logo_nor.png"));
@@ -30,45 +28,33 @@ NodeType Logo4to1_0::nodeType()
         type.addValueSlot(QObject::tr("3"), SlotSpec::Input, SlotSpec::Left, 0.0f);
         type.addValueSlot(QObject::tr("4"), SlotSpec::Input, SlotSpec::Left, 0.0f);
         type.addValueSlot(QObject::tr("Q"), SlotSpec::Output, SlotSpec::Right, 0.0f);
-        nodeFactories().insert(ownMaintype, &Logo4to1_0::create);
-    }
-    return type;
-}
-
-StateNode* Logo4to1_0::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new Logo4to1_0(owner, canvas, type.subtype(), id);
+    });
 }
 
 void Logo4to1_0::writeOutputs()
 {
-    SlotAccess::setValue(*this, 0, result ? 1.0f : 0.0f);
+    SlotAccess::setValue(*this, 0, m_result ? 1.0f : 0.0f);
 }
 
 void Logo4to1_0::reset()
 {
-    std::fill(std::begin(inputs), std::end(inputs), false);
-    result = false;
+    std::fill(std::begin(m_inputs), std::end(m_inputs), false);
+    m_result = false;
 }
 
 void Logo4to1_0::readInputs()
 {
     for (int i = 0; i < 4; ++i)
-        inputs[i] = SlotAccess::isTrue(*this, i);
+        m_inputs[i] = SlotAccess::isTrue(*this, i);
 }
 
 int Logo4to1_0::step()
 {
-    const bool any = inputs[0] || inputs[1] || inputs[2] || inputs[3];
+    const bool any = m_inputs[0] || m_inputs[1] || m_inputs[2] || m_inputs[3];
     switch (type()->subtype()) {
-    case 0:
-        result = any;
-        break;
-    case 1:
-        result = !any;
-        break;
-    default:
-        break;
+    case 0: m_result = any; break;
+    case 1: m_result = !any; break;
+    default: break;
     }
     return 0;
 }

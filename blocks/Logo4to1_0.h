@@ -9,7 +9,7 @@ public:
     Logo4to1_0(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void reset() override;
     void readInputs() override;
@@ -17,6 +17,6 @@ public:
     void writeOutputs() override;
 
 private:
-    bool inputs[4] = {};
-    bool result = false;
+    bool m_inputs[4] = {};
+    bool m_result = false;
 };

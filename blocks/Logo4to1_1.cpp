@@ -1,6 +1,6 @@
 #include "Logo4to1_1.h"
 
-#include "NodeFactory.h"
+#include "BlockKind.h"
 #include "SlotAccess.h"
 
 #include <algorithm>
@@ -22,11 +22,9 @@ Logo4to1_1::Logo4to1_1(State* owner, QGraphicsScene* canvas, unsigned short subt
 
 NodeType Logo4to1_1::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<Logo4to1_1>([](NodeType& type) {
         type.setName(QObject::tr("Logo4to1_1"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(ownMaintype);
         type.addSubtype(QObject::tr("AND"), QStringLiteral("logo_and.png"));
         type.addSubtype(QObject::tr("AND FL"), QStringLiteral("logo_and_fl.png"));
@@ -37,55 +35,39 @@ NodeType Logo4to1_1::nodeType()
         type.addValueSlot(QObject::tr("3"), SlotSpec::Input, SlotSpec::Left, 1.0f);
         type.addValueSlot(QObject::tr("4"), SlotSpec::Input, SlotSpec::Left, 1.0f);
         type.addValueSlot(QObject::tr("Q"), SlotSpec::Output, SlotSpec::Right, 0.0f);
-        nodeFactories().insert(ownMaintype, &Logo4to1_1::create);
-    }
-    return type;
-}
-
-StateNode* Logo4to1_1::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new Logo4to1_1(owner, canvas, type.subtype(), id);
+    });
 }
 
 void Logo4to1_1::writeOutputs()
 {
-    SlotAccess::setValue(*this, 0, result ? 1.0f : 0.0f);
+    SlotAccess::setValue(*this, 0, m_result ? 1.0f : 0.0f);
 }
 
 void Logo4to1_1::reset()
 {
-    std::fill(std::begin(inputs), std::end(inputs), false);
-    std::fill(std::begin(previousInputs), std::end(previousInputs), false);
-    result = false;
+    std::fill(std::begin(m_inputs), std::end(m_inputs), false);
+    std::fill(std::begin(m_previousInputs), std::end(m_previousInputs), false);
+    m_result = false;
 }
 
 void Logo4to1_1::readInputs()
 {
     for (int i = 0; i < 4; ++i) {
-        previousInputs[i] = inputs[i];
-        inputs[i] = SlotAccess::isTrue(*this, i);
+        m_previousInputs[i] = m_inputs[i];
+        m_inputs[i] = SlotAccess::isTrue(*this, i);
     }
 }
 
 int Logo4to1_1::step()
 {
-    const bool now = all(inputs);
-    const bool before = all(previousInputs);
+    const bool now = all(m_inputs);
+    const bool before = all(m_previousInputs);
     switch (type()->subtype()) {
-    case 0:
-        result = now;
-        break;
-    case 1:
-        result = now && !before;
-        break;
-    case 2:
-        result = !now;
-        break;
-    case 3:
-        result = before && !now;
-        break;
-    default:
-        break;
+    case 0: m_result = now; break;
+    case 1: m_result = now && !before; break;
+    case 2: m_result = !now; break;
+    case 3: m_result = before && !now; break;
+    default: break;
     }
     return 0;
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QMutex>
-#include <QMutexLocker>
 #include <QVector>
 
 #include <cstdint>
+#include <mutex>
 
 // A fixed-size ring of the newest values, shared between the cycle thread (which
 // pushes) and a dialog (which reads). Every operation holds the ring's own lock.
@@ -13,24 +12,24 @@ template <typename T>
 class RingBuffer
 {
 public:
-    explicit RingBuffer(unsigned n = 1) : data(static_cast<int>(n == 0 ? 1 : n)), writeIndex(0) {}
+    explicit RingBuffer(unsigned n = 1) : m_data(static_cast<int>(n == 0 ? 1 : n)), m_writeIndex(0) { }
 
     RingBuffer(const RingBuffer&) = delete;
     RingBuffer& operator=(const RingBuffer&) = delete;
 
     void resize(unsigned n)
     {
-        QMutexLocker locker(&mutex);
-        writeIndex = 0;
-        data.resize(static_cast<int>(n == 0 ? 1 : n));
+        const std::lock_guard locker(m_mutex);
+        m_writeIndex = 0;
+        m_data.resize(static_cast<int>(n == 0 ? 1 : n));
     }
 
     void push(const T& value)
     {
-        QMutexLocker locker(&mutex);
-        data[writeIndex] = value;
-        if (++writeIndex >= data.size())
-            writeIndex = 0;
+        const std::lock_guard locker(m_mutex);
+        m_data[m_writeIndex] = value;
+        if (++m_writeIndex >= m_data.size())
+            m_writeIndex = 0;
     }
 
     // The newest entry.
@@ -39,8 +38,8 @@ public:
     // The entry k places before the newest; k of the size or more wraps around again.
     T at(std::int64_t k) const
     {
-        QMutexLocker locker(&mutex);
-        return data[wrap(static_cast<std::int64_t>(writeIndex) - 1 - k)];
+        const std::lock_guard locker(m_mutex);
+        return m_data[wrap(static_cast<std::int64_t>(m_writeIndex) - 1 - k)];
     }
 
     // Calls f with the count newest entries, newest first, wrapping around the ring
@@ -48,45 +47,54 @@ public:
     template <typename F>
     void forNewest(std::int64_t count, F f) const
     {
-        QMutexLocker locker(&mutex);
+        const std::lock_guard locker(m_mutex);
         for (std::int64_t k = 0; k < count; ++k)
-            f(data[wrap(static_cast<std::int64_t>(writeIndex) - 1 - k)]);
+            f(m_data[wrap(static_cast<std::int64_t>(m_writeIndex) - 1 - k)]);
     }
 
     // The entry at storage position i, counted from the start of the storage.
     T atIndex(std::int64_t i) const
     {
-        QMutexLocker locker(&mutex);
-        return data[wrap(i)];
+        const std::lock_guard locker(m_mutex);
+        return m_data[wrap(i)];
     }
 
+    // The whole storage and the next write position, taken under one lock, so that a
+    // drawing shows one consistent record.
+    QVector<T> storage(int* nextWrite) const
+    {
+        const std::lock_guard locker(m_mutex);
+        *nextWrite = m_writeIndex;
+        // A deep copy, so the next push never detaches storage a reader still shares.
+        return QVector<T>(m_data.cbegin(), m_data.cend());
+    }
     void fill(const T& value)
     {
-        QMutexLocker locker(&mutex);
-        data.fill(value);
-        writeIndex = 0;
+        const std::lock_guard locker(m_mutex);
+        m_data.fill(value);
+        m_writeIndex = 0;
     }
 
     int size() const
     {
-        QMutexLocker locker(&mutex);
-        return data.size();
+        const std::lock_guard locker(m_mutex);
+        return m_data.size();
     }
 
     int nextWriteIndex() const
     {
-        QMutexLocker locker(&mutex);
-        return writeIndex;
+        const std::lock_guard locker(m_mutex);
+        return m_writeIndex;
     }
 
 private:
     int wrap(std::int64_t i) const
     {
-        const std::int64_t n = data.size();
+        const std::int64_t n = m_data.size();
         return static_cast<int>(((i % n) + n) % n);
     }
 
-    QVector<T> data;
-    int writeIndex;
-    mutable QMutex mutex;
+    QVector<T> m_data;
+    int m_writeIndex;
+    mutable std::mutex m_mutex;
 };

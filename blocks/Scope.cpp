@@ -1,10 +1,10 @@
 #include "Scope.h"
 
 #include "BlockClock.h"
+#include "BlockKind.h"
 #include "BlockParameters.h"
 #include "Clock.h"
 #include "DialogRefresh.h"
-#include "NodeFactory.h"
 #include "ScopeScales.h"
 #include "SlotAccess.h"
 #include "StateBase.h"
@@ -29,7 +29,7 @@ int readInt(const QMap<QString, QString>& map, const QString& key)
 } // namespace
 
 Scope::Scope(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id)
-    : StateNode(owner, canvas, id, nodeType().withSubtype(subtype)), clock(BlockClock::clock())
+    : StateNode(owner, canvas, id, nodeType().withSubtype(subtype)), m_clock(BlockClock::clock())
 {
     for (int c = 0; c < channels; ++c) {
         channelEnable[c] = true;
@@ -49,24 +49,15 @@ Scope::Scope(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsig
 
 NodeType Scope::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<Scope>([](NodeType& type) {
         type.setName(QObject::tr("Scope"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(scopeMaintype);
         type.addSubtype(QObject::tr("Scope", "Oszilloskop"), QStringLiteral("scope.png"));
         type.addValueSlot(QObject::tr("I%1", "Input channel").arg(1), SlotSpec::Input, SlotSpec::Left, 0.0f);
         type.addValueSlot(QObject::tr("I%2", "Input channel").arg(2), SlotSpec::Input, SlotSpec::Left, 0.0f);
         type.addValueSlot(QObject::tr("I%3", "Input channel").arg(3), SlotSpec::Input, SlotSpec::Left, 0.0f);
-        nodeFactories().insert(scopeMaintype, &Scope::create);
-    }
-    return type;
-}
-
-StateNode* Scope::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new Scope(owner, canvas, type.subtype(), id);
+    });
 }
 
 void Scope::setParameters(QMap<QString, QString> parameters)
@@ -107,23 +98,23 @@ QMap<QString, QString> Scope::parameters() const
 
 void Scope::reset()
 {
-    sampledBefore = false;
+    m_sampledBefore = false;
     for (auto& buffer : buffers)
         buffer.fill(PlotPoint());
 }
 
 void Scope::readInputs()
 {
-    const std::chrono::nanoseconds now = clock.now();
-    if (!sampledBefore) {
-        lastSample = now;
-        sampledBefore = true;
+    const std::chrono::nanoseconds now = m_clock.now();
+    if (!m_sampledBefore) {
+        m_lastSample = now;
+        m_sampledBefore = true;
     }
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - lastSample).count();
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - m_lastSample).count();
     const int interval = static_cast<int>(std::min<long long>(elapsed, std::numeric_limits<int>::max()));
     const bool store = elapsed >= static_cast<long long>(msPerDivision.load() / 10);
     if (store)
-        lastSample = now;
+        m_lastSample = now;
     for (int c = 0; c < channels; ++c)
         sampleChannel(c, store, interval);
 }

@@ -24,7 +24,7 @@ public:
     Scope(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void setParameters(QMap<QString, QString> parameters) override;
     QMap<QString, QString> parameters() const override;
@@ -66,7 +66,7 @@ private:
     void sampleChannel(int channel, bool store, int interval);
 
     // Monotonic: a clock change must not stop or burst the sampling.
-    Clock& clock;
-    std::chrono::nanoseconds lastSample {0};
-    bool sampledBefore = false;
+    Clock& m_clock;
+    std::chrono::nanoseconds m_lastSample {0};
+    bool m_sampledBefore = false;
 };

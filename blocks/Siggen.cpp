@@ -1,40 +1,31 @@
 #include "Siggen.h"
 
 #include "BlockClock.h"
-#include "NodeFactory.h"
+#include "BlockKind.h"
 #include "SlotAccess.h"
 
-#include <QMutexLocker>
+#include <mutex>
 
 namespace {
 constexpr unsigned short siggenMaintype = 1;
 }
 
 Siggen::Siggen(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id)
-    : StateNode(owner, canvas, id, nodeType().withSubtype(subtype)), timer(BlockClock::clock())
+    : StateNode(owner, canvas, id, nodeType().withSubtype(subtype)), m_timer(BlockClock::clock())
 {
 }
 
 NodeType Siggen::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<Siggen>([](NodeType& type) {
         type.setName(QObject::tr("Generator"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(siggenMaintype);
         type.addSubtype(QObject::tr("Square puls generator", "Rechteckgenerator"), QStringLiteral("siggen_rect.png"));
         type.addSubtype(QObject::tr("Triangle puls generator", "Sägezahngenerator"), QStringLiteral("siggen_tri.png"));
         type.addSubtype(QObject::tr("Sine generator", "Sinusgenerator"), QStringLiteral("siggen_sine.png"));
         type.addValueSlot(SlotAccess::numberedName(QObject::tr("Output"), 1), SlotSpec::Output, SlotSpec::Right, 0.0f);
-        nodeFactories().insert(siggenMaintype, &Siggen::create);
-    }
-    return type;
-}
-
-StateNode* Siggen::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new Siggen(owner, canvas, type.subtype(), id);
+    });
 }
 
 void Siggen::setParameters(QMap<QString, QString> parameters)
@@ -57,36 +48,36 @@ QMap<QString, QString> Siggen::parameters() const
 
 SiggenWaveform Siggen::waveform() const
 {
-    QMutexLocker locker(&waveformMutex);
-    return settings;
+    const std::lock_guard locker(m_waveformMutex);
+    return m_settings;
 }
 
 void Siggen::setWaveform(const SiggenWaveform& waveform)
 {
-    QMutexLocker locker(&waveformMutex);
-    settings = waveform;
+    const std::lock_guard locker(m_waveformMutex);
+    m_settings = waveform;
 }
 
 void Siggen::start()
 {
-    timer.start();
+    m_timer.start();
 }
 
 void Siggen::reset()
 {
-    phase = 0;
-    output = 0.0f;
+    m_phase = 0;
+    m_output = 0.0f;
 }
 
 int Siggen::step()
 {
-    QMutexLocker locker(&waveformMutex);
-    phase = settings.phaseAt(timer.elapsed());
-    output = settings.valueAt(type()->subtype(), phase, output);
+    const std::lock_guard locker(m_waveformMutex);
+    m_phase = m_settings.phaseAt(m_timer.elapsed());
+    m_output = m_settings.valueAt(type()->subtype(), m_phase, m_output);
     return 0;
 }
 
 void Siggen::writeOutputs()
 {
-    SlotAccess::setValue(*this, 0, output);
+    SlotAccess::setValue(*this, 0, m_output);
 }

@@ -4,7 +4,7 @@
 #include "SiggenWaveform.h"
 #include "StateNode.h"
 
-#include <QMutex>
+#include <mutex>
 
 // Source of a square, ramp or sine signal whose time base is the time since the block
 // started, not the number of cycles.
@@ -14,7 +14,7 @@ public:
     Siggen(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void setParameters(QMap<QString, QString> parameters) override;
     QMap<QString, QString> parameters() const override;
@@ -29,9 +29,9 @@ public:
     void setWaveform(const SiggenWaveform& waveform);
 
 private:
-    mutable QMutex waveformMutex;
-    SiggenWaveform settings;
-    float output = 0.0f;
-    unsigned phase = 0;
-    PerformanceTimer timer;
+    mutable std::mutex m_waveformMutex;
+    SiggenWaveform m_settings;
+    float m_output = 0.0f;
+    unsigned m_phase = 0;
+    PerformanceTimer m_timer;
 };

@@ -66,15 +66,12 @@ std::uint32_t SiggenWaveform::phaseAt(double elapsedMs) const
 float SiggenWaveform::valueAt(int shape, std::uint32_t phase, float previous) const
 {
     switch (shape) {
-    case Square:
-        return std::int64_t(phase) < std::int64_t(pulseWidth) ? amplitude : 0.0f;
+    case Square: return std::int64_t(phase) < std::int64_t(pulseWidth) ? amplitude : 0.0f;
     case Ramp: {
         const float slope = amplitude / period;
         return slope * float(phase);
     }
-    case Sine:
-        return float(std::sin(double(phase) * 6.28318 / double(period)) * (double(amplitude) * 0.5));
-    default:
-        return previous;
+    case Sine: return float(std::sin(double(phase) * 6.28318 / double(period)) * (double(amplitude) * 0.5));
+    default: return previous;
     }
 }

@@ -1,8 +1,8 @@
 #include "SlotAccess.h"
 
 #include "Node.h"
-#include "SlotSpec.h"
 #include "Slot.h"
+#include "SlotSpec.h"
 #include "ValueSlot.h"
 #include "VectorSlot.h"
 

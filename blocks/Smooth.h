@@ -16,7 +16,7 @@ public:
     Smooth(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void setParameters(QMap<QString, QString> parameters) override;
     QMap<QString, QString> parameters() const override;
@@ -25,12 +25,12 @@ public:
     int step() override;
     void writeOutputs() override;
 
-    unsigned depth() const { return averagedSamples.load(); }
+    unsigned depth() const { return m_averagedSamples.load(); }
     void setDepth(unsigned depth);
 
 private:
-    float output = 0.0f;
-    RingBuffer<float> buffer;
+    float m_output = 0.0f;
+    RingBuffer<float> m_buffer;
     // Set by the dialog while the cycle reads it.
-    std::atomic<unsigned> averagedSamples {1};
+    std::atomic<unsigned> m_averagedSamples {1};
 };

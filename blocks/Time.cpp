@@ -1,7 +1,7 @@
 #include "Time.h"
 
 #include "BlockClock.h"
-#include "NodeFactory.h"
+#include "BlockKind.h"
 #include "SlotAccess.h"
 
 namespace {
@@ -9,43 +9,34 @@ constexpr unsigned short timeMaintype = 41;
 }
 
 Time::Time(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id)
-    : StateNode(owner, canvas, id, nodeType().withSubtype(subtype)), timer(BlockClock::clock())
+    : StateNode(owner, canvas, id, nodeType().withSubtype(subtype)), m_timer(BlockClock::clock())
 {
 }
 
 NodeType Time::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<Time>([](NodeType& type) {
         type.setName(QObject::tr("Time"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(timeMaintype);
         type.addSubtype(QObject::tr("Time"), QStringLiteral("time.png"));
         type.addValueSlot(QObject::tr("reset"), SlotSpec::Input, SlotSpec::Left, 0.0f);
         type.addValueSlot(QObject::tr("ms from reset"), SlotSpec::Output, SlotSpec::Right, 0.0f);
-        nodeFactories().insert(timeMaintype, &Time::create);
-    }
-    return type;
-}
-
-StateNode* Time::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new Time(owner, canvas, type.subtype(), id);
+    });
 }
 
 void Time::start()
 {
-    timer.start();
+    m_timer.start();
 }
 
 void Time::readInputs()
 {
     if (SlotAccess::isTrue(*this, 0))
-        timer.start();
+        m_timer.start();
 }
 
 void Time::writeOutputs()
 {
-    SlotAccess::setValue(*this, 0, static_cast<float>(timer.elapsed()));
+    SlotAccess::setValue(*this, 0, static_cast<float>(m_timer.elapsed()));
 }

@@ -11,12 +11,11 @@ public:
     Time(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
 
     void start() override;
     void readInputs() override;
     void writeOutputs() override;
 
 private:
-    PerformanceTimer timer;
+    PerformanceTimer m_timer;
 };

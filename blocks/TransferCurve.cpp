@@ -43,20 +43,20 @@ TransferCurve::TransferCurve()
 
 float TransferCurve::evaluate(float x, float previous) const
 {
-    if (pointList.isEmpty())
+    if (m_pointList.isEmpty())
         return previous;
-    if (x < pointList.first().x)
-        return pointList.first().y;
+    if (x < m_pointList.first().x)
+        return m_pointList.first().y;
     float y = previous;
-    for (int i = 0; i < pointList.size(); ++i) {
-        const Point& p = pointList[i];
+    for (int i = 0; i < m_pointList.size(); ++i) {
+        const Point& p = m_pointList[i];
         if (!(p.x <= x))
             continue;
-        if (i + 1 == pointList.size()) {
+        if (i + 1 == m_pointList.size()) {
             y = p.y;
             continue;
         }
-        const Point& q = pointList[i + 1];
+        const Point& q = m_pointList[i + 1];
         if (q.x <= x)
             continue;
         const float d = q.x - p.x;
@@ -87,29 +87,29 @@ int TransferCurve::roundOutward(float v)
 
 void TransferCurve::widenFor(const Point& p)
 {
-    if (p.x > float(xMax))
-        xMax = roundOutward(p.x);
-    else if (p.x < float(xMin))
-        xMin = roundOutward(p.x);
-    if (p.y > float(yMax))
-        yMax = roundOutward(p.y);
-    else if (p.y < float(yMin))
-        yMin = roundOutward(p.y);
+    if (p.x > float(m_xMax))
+        m_xMax = roundOutward(p.x);
+    else if (p.x < float(m_xMin))
+        m_xMin = roundOutward(p.x);
+    if (p.y > float(m_yMax))
+        m_yMax = roundOutward(p.y);
+    else if (p.y < float(m_yMin))
+        m_yMin = roundOutward(p.y);
 }
 
 void TransferCurve::insertSorted(const Point& p)
 {
     int i = 0;
-    while (i < pointList.size() && pointList[i].x > p.x)
+    while (i < m_pointList.size() && m_pointList[i].x > p.x)
         ++i;
-    if (i == pointList.size()) {
+    if (i == m_pointList.size()) {
         // Every point lies right of p (or the list is empty).
-        pointList.prepend(p);
+        m_pointList.prepend(p);
         return;
     }
-    while (i + 1 < pointList.size() && pointList[i + 1].x <= p.x)
+    while (i + 1 < m_pointList.size() && m_pointList[i + 1].x <= p.x)
         ++i;
-    pointList.insert(i + 1, p);
+    m_pointList.insert(i + 1, p);
 }
 
 void TransferCurve::addPoint(const Point& p)
@@ -120,44 +120,44 @@ void TransferCurve::addPoint(const Point& p)
 
 bool TransferCurve::removePoint(int position)
 {
-    if (pointList.size() <= 2 || position < 0 || position >= pointList.size())
+    if (m_pointList.size() <= 2 || position < 0 || position >= m_pointList.size())
         return false;
-    pointList.removeAt(position);
+    m_pointList.removeAt(position);
     fitRange();
     return true;
 }
 
 void TransferCurve::movePoint(int position, const Point& p, bool widen)
 {
-    if (position < 0 || position >= pointList.size())
+    if (position < 0 || position >= m_pointList.size())
         return;
     if (widen) {
         widenFor(p);
-        pointList[position] = p;
+        m_pointList[position] = p;
         return;
     }
     Point moved = p;
-    if (position > 0 && moved.x < pointList[position - 1].x)
-        moved.x = pointList[position - 1].x;
-    else if (position + 1 < pointList.size() && pointList[position + 1].x < moved.x)
-        moved.x = pointList[position + 1].x;
-    if (moved.x > float(xMax))
-        moved.x = float(xMax);
-    else if (moved.x < float(xMin))
-        moved.x = float(xMin);
-    if (moved.y > float(yMax))
-        moved.y = float(yMax);
-    else if (moved.y < float(yMin))
-        moved.y = float(yMin);
-    pointList[position] = moved;
+    if (position > 0 && moved.x < m_pointList[position - 1].x)
+        moved.x = m_pointList[position - 1].x;
+    else if (position + 1 < m_pointList.size() && m_pointList[position + 1].x < moved.x)
+        moved.x = m_pointList[position + 1].x;
+    if (moved.x > float(m_xMax))
+        moved.x = float(m_xMax);
+    else if (moved.x < float(m_xMin))
+        moved.x = float(m_xMin);
+    if (moved.y > float(m_yMax))
+        moved.y = float(m_yMax);
+    else if (moved.y < float(m_yMin))
+        moved.y = float(m_yMin);
+    m_pointList[position] = moved;
 }
 
 int TransferCurve::findPoint(const Point& p, const Point& q) const
 {
     const float dx = std::fabs(p.x - q.x);
     const float dy = std::fabs(p.y - q.y);
-    for (int i = 0; i < pointList.size(); ++i) {
-        if (std::fabs(pointList[i].x - p.x) < dx && std::fabs(pointList[i].y - p.y) < dy)
+    for (int i = 0; i < m_pointList.size(); ++i) {
+        if (std::fabs(m_pointList[i].x - p.x) < dx && std::fabs(m_pointList[i].y - p.y) < dy)
             return i;
     }
     return noPoint;
@@ -165,30 +165,30 @@ int TransferCurve::findPoint(const Point& p, const Point& q) const
 
 void TransferCurve::setRange(int xmin, int xmax, int ymin, int ymax)
 {
-    xMin = xmin;
-    xMax = xmax;
-    yMin = ymin;
-    yMax = ymax;
+    m_xMin = xmin;
+    m_xMax = xmax;
+    m_yMin = ymin;
+    m_yMax = ymax;
     fitRange();
 }
 
 void TransferCurve::fitRange()
 {
-    for (const Point& p : pointList)
+    for (const Point& p : m_pointList)
         widenFor(p);
 }
 
 QMap<QString, QString> TransferCurve::parameters() const
 {
     QMap<QString, QString> map;
-    map.insert(QStringLiteral("count"), QString::number(pointList.size()));
-    map.insert(QStringLiteral("xmin"), QString::number(xMin));
-    map.insert(QStringLiteral("ymin"), QString::number(yMin));
-    map.insert(QStringLiteral("xmax"), QString::number(xMax));
-    map.insert(QStringLiteral("ymax"), QString::number(yMax));
-    for (int i = 0; i < pointList.size(); ++i) {
-        map.insert(QStringLiteral("x") + QString::number(i), QString::number(pointList[i].x, 'g', 6));
-        map.insert(QStringLiteral("y") + QString::number(i), QString::number(pointList[i].y, 'g', 6));
+    map.insert(QStringLiteral("count"), QString::number(m_pointList.size()));
+    map.insert(QStringLiteral("xmin"), QString::number(m_xMin));
+    map.insert(QStringLiteral("ymin"), QString::number(m_yMin));
+    map.insert(QStringLiteral("xmax"), QString::number(m_xMax));
+    map.insert(QStringLiteral("ymax"), QString::number(m_yMax));
+    for (int i = 0; i < m_pointList.size(); ++i) {
+        map.insert(QStringLiteral("x") + QString::number(i), QString::number(m_pointList[i].x, 'g', 6));
+        map.insert(QStringLiteral("y") + QString::number(i), QString::number(m_pointList[i].y, 'g', 6));
     }
     return map;
 }
@@ -200,16 +200,16 @@ void TransferCurve::setParameters(const QMap<QString, QString>& map)
     if (!ok)
         return;
     const unsigned count = std::min(storedCount, pointsWithKeys(map));
-    xMin = readInt(map, QStringLiteral("xmin"));
-    xMax = readInt(map, QStringLiteral("xmax"));
-    yMin = readInt(map, QStringLiteral("ymin"));
-    yMax = readInt(map, QStringLiteral("ymax"));
-    pointList.clear();
+    m_xMin = readInt(map, QStringLiteral("xmin"));
+    m_xMax = readInt(map, QStringLiteral("xmax"));
+    m_yMin = readInt(map, QStringLiteral("ymin"));
+    m_yMax = readInt(map, QStringLiteral("ymax"));
+    m_pointList.clear();
     for (unsigned i = 0; i < count; ++i) {
         const QString n = QString::number(i);
         addPoint({readFloat(map, QStringLiteral("x") + n), readFloat(map, QStringLiteral("y") + n)});
     }
-    if (pointList.size() < 2) {
+    if (m_pointList.size() < 2) {
         addPoint({0.0f, 0.0f});
         addPoint({1.0f, 0.0f});
     }

@@ -21,11 +21,11 @@ public:
 
     TransferCurve();
 
-    const QList<Point>& points() const { return pointList; }
-    int xmin() const { return xMin; }
-    int xmax() const { return xMax; }
-    int ymin() const { return yMin; }
-    int ymax() const { return yMax; }
+    const QList<Point>& points() const { return m_pointList; }
+    int xmin() const { return m_xMin; }
+    int xmax() const { return m_xMax; }
+    int ymin() const { return m_yMin; }
+    int ymax() const { return m_yMax; }
 
     // Output for input x; previous is returned when no point matches (x is NaN).
     float evaluate(float x, float previous) const;
@@ -53,9 +53,9 @@ private:
     void widenFor(const Point& p);
     void insertSorted(const Point& p);
 
-    QList<Point> pointList;
-    int xMin = -2;
-    int xMax = 2;
-    int yMin = -2;
-    int yMax = 2;
+    QList<Point> m_pointList;
+    int m_xMin = -2;
+    int m_xMax = 2;
+    int m_yMin = -2;
+    int m_yMax = 2;
 };

@@ -1,9 +1,9 @@
 #include "TransferFunction.h"
 
-#include "NodeFactory.h"
+#include "BlockKind.h"
 #include "SlotAccess.h"
 
-#include <QMutexLocker>
+#include <mutex>
 
 namespace {
 constexpr unsigned short transferFunctionMaintype = 26;
@@ -16,86 +16,77 @@ TransferFunction::TransferFunction(State* owner, QGraphicsScene* canvas, unsigne
 
 NodeType TransferFunction::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<TransferFunction>([](NodeType& type) {
         type.setName(QObject::tr("Transfer"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(transferFunctionMaintype);
         type.addSubtype(QObject::tr("Transferfunction", "Transferfunktion"), QStringLiteral("transferfunction.png"));
         type.addValueSlot(QObject::tr("I%1", "Input channel").arg(1), SlotSpec::Input, SlotSpec::Left, 0.0f);
         type.addValueSlot(QObject::tr("O%1", "Output channel").arg(1), SlotSpec::Output, SlotSpec::Right, 0.0f);
-        nodeFactories().insert(transferFunctionMaintype, &TransferFunction::create);
-    }
-    return type;
-}
-
-StateNode* TransferFunction::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new TransferFunction(owner, canvas, type.subtype(), id);
+    });
 }
 
 void TransferFunction::setParameters(QMap<QString, QString> parameters)
 {
-    QMutexLocker locker(&pointsMutex);
-    points.setParameters(parameters);
+    const std::lock_guard locker(m_pointsMutex);
+    m_points.setParameters(parameters);
 }
 
 QMap<QString, QString> TransferFunction::parameters() const
 {
-    QMutexLocker locker(&pointsMutex);
-    return points.parameters();
+    const std::lock_guard locker(m_pointsMutex);
+    return m_points.parameters();
 }
 
 void TransferFunction::readInputs()
 {
-    x = SlotAccess::value(*this, 0);
+    m_x = SlotAccess::value(*this, 0);
 }
 
 int TransferFunction::step()
 {
-    QMutexLocker locker(&pointsMutex);
-    y = points.evaluate(x, y);
+    const std::lock_guard locker(m_pointsMutex);
+    m_y = m_points.evaluate(m_x, m_y);
     return 0;
 }
 
 void TransferFunction::writeOutputs()
 {
-    SlotAccess::setValue(*this, 0, y);
+    SlotAccess::setValue(*this, 0, m_y);
 }
 
 TransferCurve TransferFunction::curve() const
 {
-    QMutexLocker locker(&pointsMutex);
-    return points;
+    const std::lock_guard locker(m_pointsMutex);
+    return m_points;
 }
 
 void TransferFunction::addPoint(const Point& p)
 {
-    QMutexLocker locker(&pointsMutex);
-    points.addPoint(p);
+    const std::lock_guard locker(m_pointsMutex);
+    m_points.addPoint(p);
 }
 
 bool TransferFunction::removePoint(int position)
 {
-    QMutexLocker locker(&pointsMutex);
-    return points.removePoint(position);
+    const std::lock_guard locker(m_pointsMutex);
+    return m_points.removePoint(position);
 }
 
 void TransferFunction::movePoint(int position, const Point& p, bool widen)
 {
-    QMutexLocker locker(&pointsMutex);
-    points.movePoint(position, p, widen);
+    const std::lock_guard locker(m_pointsMutex);
+    m_points.movePoint(position, p, widen);
 }
 
 int TransferFunction::findPoint(const Point& p, const Point& q) const
 {
-    QMutexLocker locker(&pointsMutex);
-    return points.findPoint(p, q);
+    const std::lock_guard locker(m_pointsMutex);
+    return m_points.findPoint(p, q);
 }
 
 void TransferFunction::setRange(int xmin, int xmax, int ymin, int ymax)
 {
-    QMutexLocker locker(&pointsMutex);
-    points.setRange(xmin, xmax, ymin, ymax);
+    const std::lock_guard locker(m_pointsMutex);
+    m_points.setRange(xmin, xmax, ymin, ymax);
 }

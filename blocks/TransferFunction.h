@@ -3,7 +3,7 @@
 #include "StateNode.h"
 #include "TransferCurve.h"
 
-#include <QMutex>
+#include <mutex>
 
 // Maps its input through a user-drawn curve of points joined by straight lines.
 class TransferFunction : public StateNode
@@ -14,7 +14,7 @@ public:
     TransferFunction(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void setParameters(QMap<QString, QString> parameters) override;
     QMap<QString, QString> parameters() const override;
@@ -31,8 +31,8 @@ public:
     void setRange(int xmin, int xmax, int ymin, int ymax);
 
 private:
-    float x = 0.0f;
-    float y = 0.0f;
-    mutable QMutex pointsMutex;
-    TransferCurve points;
+    float m_x = 0.0f;
+    float m_y = 0.0f;
+    mutable std::mutex m_pointsMutex;
+    TransferCurve m_points;
 };

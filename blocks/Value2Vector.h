@@ -10,14 +10,14 @@ public:
     Value2Vector(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void readInputs() override;
     int step() override;
     void writeOutputs() override;
 
 private:
-    float a = 0.0f;
-    float b = 0.0f;
-    Vector result;
+    float m_a = 0.0f;
+    float m_b = 0.0f;
+    Vector m_result;
 };

@@ -12,13 +12,13 @@ public:
     ValueDemultiplexer(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void reset() override;
     void readInputs() override;
     void writeOutputs() override;
 
 private:
-    float value = 0.0f;
-    float select = 0.0f;
+    float m_value = 0.0f;
+    float m_select = 0.0f;
 };

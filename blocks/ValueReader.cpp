@@ -1,12 +1,12 @@
 #include "ValueReader.h"
 
-#include "NodeFactory.h"
+#include "BlockKind.h"
+#include "FileOpening.h"
 #include "SlotAccess.h"
 #include "ValueLine.h"
 
-#include <QMutexLocker>
-
 #include <algorithm>
+#include <mutex>
 
 namespace {
 constexpr unsigned short valueReaderMaintype = 53;
@@ -19,27 +19,18 @@ ValueReader::ValueReader(State* owner, QGraphicsScene* canvas, unsigned short su
 
 ValueReader::~ValueReader()
 {
-    file.close();
+    m_file.close();
 }
 
 NodeType ValueReader::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<ValueReader>([](NodeType& type) {
         type.setName(QObject::tr("ValueReader"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(valueReaderMaintype);
         type.addSubtype(QObject::tr("ValueReader"), QStringLiteral("valuereader.png"));
         type.addValueSlot(SlotAccess::numberedName(QObject::tr("1"), 1), SlotSpec::Output, SlotSpec::Right, 0.0f);
-        nodeFactories().insert(valueReaderMaintype, &ValueReader::create);
-    }
-    return type;
-}
-
-StateNode* ValueReader::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new ValueReader(owner, canvas, type.subtype(), id);
+    });
 }
 
 void ValueReader::setParameters(QMap<QString, QString> parameters)
@@ -54,48 +45,45 @@ QMap<QString, QString> ValueReader::parameters() const
 
 QString ValueReader::fileName() const
 {
-    QMutexLocker locker(&fileNameMutex);
-    return name;
+    const std::lock_guard locker(m_fileNameMutex);
+    return m_name;
 }
 
 void ValueReader::setFileName(const QString& fileName)
 {
-    QMutexLocker locker(&fileNameMutex);
-    name = fileName;
+    const std::lock_guard locker(m_fileNameMutex);
+    m_name = fileName;
 }
 
 void ValueReader::start()
 {
-    QMutexLocker valuesLocker(&valuesMutex);
-    file.close();
-    file.setFileName(fileName());
+    const std::lock_guard valuesLocker(m_valuesMutex);
     // A missing file is not reported: the outputs then stay 0.
-    if (!file.fileName().isEmpty())
-        file.open(QIODevice::ReadOnly);
+    FileOpening::openForReading(m_file, fileName(), FileOpening::Kinds::RegularOrFifo);
 }
 
 void ValueReader::stop()
 {
-    QMutexLocker valuesLocker(&valuesMutex);
-    file.close();
+    const std::lock_guard valuesLocker(m_valuesMutex);
+    m_file.close();
 }
 
 void ValueReader::readInputs()
 {
-    QMutexLocker locker(&valuesMutex);
-    values.fill(0.0, static_cast<int>(type()->rightSlotCount()));
-    if (!file.isOpen())
+    const std::lock_guard locker(m_valuesMutex);
+    m_values.fill(0.0, static_cast<int>(type()->rightSlotCount()));
+    if (!m_file.isOpen())
         return;
     // Whole lines, however long, so that no line is split into two.
-    const QByteArray line = file.readLine();
+    const QByteArray line = m_file.readLine();
     if (!line.isEmpty())
-        ValueLine::parse(line, values);
+        ValueLine::parse(line, m_values);
 }
 
 void ValueReader::writeOutputs()
 {
-    QMutexLocker locker(&valuesMutex);
-    const int count = std::min(static_cast<int>(values.size()), static_cast<int>(type()->rightSlotCount()));
+    const std::lock_guard locker(m_valuesMutex);
+    const int count = std::min(static_cast<int>(m_values.size()), static_cast<int>(type()->rightSlotCount()));
     for (int i = 0; i < count; ++i)
-        SlotAccess::setValue(*this, i, static_cast<float>(values[i]));
+        SlotAccess::setValue(*this, i, static_cast<float>(m_values[i]));
 }

@@ -3,8 +3,9 @@
 #include "StateNode.h"
 
 #include <QFile>
-#include <QMutex>
 #include <QVector>
+
+#include <mutex>
 
 // Reads one line of a file in every cycle and puts its numbers on its outputs.
 // The file is opened when the block starts and closed when it stops.
@@ -15,7 +16,7 @@ public:
     ~ValueReader() override;
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void setParameters(QMap<QString, QString> parameters) override;
     QMap<QString, QString> parameters() const override;
@@ -31,9 +32,9 @@ public:
 private:
     // The channel count changes under the program's step lock (Node::setSlotCount);
     // the cycle holds that lock before this one, so nobody may take them the other way.
-    QVector<double> values;
-    QMutex valuesMutex;
-    QFile file;
-    QString name;  // the file name as entered; relative to the current folder at start
-    mutable QMutex fileNameMutex;
+    QVector<double> m_values;
+    std::mutex m_valuesMutex;
+    QFile m_file;
+    QString m_name; // the file name as entered; relative to the current folder at start
+    mutable std::mutex m_fileNameMutex;
 };

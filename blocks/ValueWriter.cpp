@@ -1,10 +1,11 @@
 #include "ValueWriter.h"
 
-#include "NodeFactory.h"
+#include "BlockKind.h"
+#include "FileOpening.h"
 #include "SlotAccess.h"
 #include "ValueLine.h"
 
-#include <QMutexLocker>
+#include <mutex>
 
 namespace {
 constexpr unsigned short valueWriterMaintype = 52;
@@ -17,27 +18,18 @@ ValueWriter::ValueWriter(State* owner, QGraphicsScene* canvas, unsigned short su
 
 ValueWriter::~ValueWriter()
 {
-    file.close();
+    m_file.close();
 }
 
 NodeType ValueWriter::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<ValueWriter>([](NodeType& type) {
         type.setName(QObject::tr("ValueWriter"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(valueWriterMaintype);
         type.addSubtype(QObject::tr("ValueWriter"), QStringLiteral("valuewriter.png"));
         type.addValueSlot(SlotAccess::numberedName(QObject::tr("1"), 1), SlotSpec::Input, SlotSpec::Left, 0.0f);
-        nodeFactories().insert(valueWriterMaintype, &ValueWriter::create);
-    }
-    return type;
-}
-
-StateNode* ValueWriter::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new ValueWriter(owner, canvas, type.subtype(), id);
+    });
 }
 
 void ValueWriter::setParameters(QMap<QString, QString> parameters)
@@ -52,43 +44,40 @@ QMap<QString, QString> ValueWriter::parameters() const
 
 QString ValueWriter::fileName() const
 {
-    QMutexLocker locker(&fileNameMutex);
-    return name;
+    const std::lock_guard locker(m_fileNameMutex);
+    return m_name;
 }
 
 void ValueWriter::setFileName(const QString& fileName)
 {
-    QMutexLocker locker(&fileNameMutex);
-    name = fileName;
+    const std::lock_guard locker(m_fileNameMutex);
+    m_name = fileName;
 }
 
 void ValueWriter::start()
 {
-    QMutexLocker valuesLocker(&valuesMutex);
-    file.close();
-    file.setFileName(fileName());
+    const std::lock_guard valuesLocker(m_valuesMutex);
     // A file that cannot be opened is not reported: every line is then dropped.
-    if (!file.fileName().isEmpty())
-        file.open(QIODevice::WriteOnly);
+    FileOpening::openForWriting(m_file, fileName(), FileOpening::Kinds::RegularOrFifo);
 }
 
 void ValueWriter::stop()
 {
-    QMutexLocker valuesLocker(&valuesMutex);
-    file.close();
+    const std::lock_guard valuesLocker(m_valuesMutex);
+    m_file.close();
 }
 
 void ValueWriter::readInputs()
 {
-    QMutexLocker locker(&valuesMutex);
-    values.resize(static_cast<int>(type()->leftSlotCount()));
-    for (int i = 0; i < values.size(); ++i)
-        values[i] = SlotAccess::value(*this, i);
+    const std::lock_guard locker(m_valuesMutex);
+    m_values.resize(static_cast<int>(type()->leftSlotCount()));
+    for (int i = 0; i < m_values.size(); ++i)
+        m_values[i] = SlotAccess::value(*this, i);
 }
 
 void ValueWriter::writeOutputs()
 {
-    QMutexLocker locker(&valuesMutex);
-    if (file.isOpen())
-        file.write(ValueLine::format(values));
+    const std::lock_guard locker(m_valuesMutex);
+    if (m_file.isOpen())
+        m_file.write(ValueLine::format(m_values));
 }

@@ -1,6 +1,6 @@
 #include "Vector2Value.h"
 
-#include "NodeFactory.h"
+#include "BlockKind.h"
 #include "SlotAccess.h"
 
 namespace {
@@ -14,53 +14,46 @@ Vector2Value::Vector2Value(State* owner, QGraphicsScene* canvas, unsigned short 
 
 NodeType Vector2Value::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<Vector2Value>([](NodeType& type) {
         type.setName(QObject::tr("Vector"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(vector2ValueMaintype);
-        type.addSubtype(QObject::tr("Vector to cartesian", "Vector nach kartesisch"), QStringLiteral("vector2value.png"));
+        type.addSubtype(QObject::tr("Vector to cartesian", "Vector nach kartesisch"),
+                        QStringLiteral("vector2value.png"));
         type.addSubtype(QObject::tr("Vector to polar", "Vector nach polar"), QStringLiteral("vector2polar.png"));
         type.addVectorSlot(QObject::tr("Vector"), SlotSpec::Input, SlotSpec::Left, Vector());
-        SlotSpec* first = type.addValueSlot(QObject::tr("x", "Vector x component"), SlotSpec::Output, SlotSpec::Right, 0.0f);
-        first->setName(QObject::tr("Length", "Länge"), 1);
-        SlotSpec* second = type.addValueSlot(QObject::tr("y", "Vector y component"), SlotSpec::Output, SlotSpec::Right, 0.0f);
-        second->setName(QObject::tr("Direction/deg", "Winkel/Grad"), 1);
-        nodeFactories().insert(vector2ValueMaintype, &Vector2Value::create);
-    }
-    return type;
-}
-
-StateNode* Vector2Value::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new Vector2Value(owner, canvas, type.subtype(), id);
+        SlotSpec* m_first =
+            type.addValueSlot(QObject::tr("x", "Vector x component"), SlotSpec::Output, SlotSpec::Right, 0.0f);
+        m_first->setName(QObject::tr("Length", "Länge"), 1);
+        SlotSpec* m_second =
+            type.addValueSlot(QObject::tr("y", "Vector y component"), SlotSpec::Output, SlotSpec::Right, 0.0f);
+        m_second->setName(QObject::tr("Direction/deg", "Winkel/Grad"), 1);
+    });
 }
 
 void Vector2Value::readInputs()
 {
-    input = SlotAccess::vector(*this, 0);
+    m_input = SlotAccess::vector(*this, 0);
 }
 
 int Vector2Value::step()
 {
     switch (type()->subtype()) {
     case 0:
-        first = input.x();
-        second = input.y();
+        m_first = m_input.x();
+        m_second = m_input.y();
         break;
     case 1:
-        first = input.length();
-        second = input.angle();
+        m_first = m_input.length();
+        m_second = m_input.angle();
         break;
-    default:
-        break;
+    default: break;
     }
     return 0;
 }
 
 void Vector2Value::writeOutputs()
 {
-    SlotAccess::setValue(*this, 0, first);
-    SlotAccess::setValue(*this, 1, second);
+    SlotAccess::setValue(*this, 0, m_first);
+    SlotAccess::setValue(*this, 1, m_second);
 }

@@ -10,14 +10,14 @@ public:
     Vector2Value(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void readInputs() override;
     int step() override;
     void writeOutputs() override;
 
 private:
-    Vector input;
-    float first = 0.0f;
-    float second = 0.0f;
+    Vector m_input;
+    float m_first = 0.0f;
+    float m_second = 0.0f;
 };

@@ -1,11 +1,11 @@
 #include "VectorConst.h"
 
-#include "NodeFactory.h"
-#include "SlotAccess.h"
+#include "BlockKind.h"
 #include "Slot.h"
+#include "SlotAccess.h"
 #include "VectorSlot.h"
 
-#include <QMutexLocker>
+#include <mutex>
 
 namespace {
 constexpr unsigned short vectorConstMaintype = 22;
@@ -17,33 +17,25 @@ VectorConst::VectorConst(State* owner, QGraphicsScene* canvas, unsigned short su
     // A new block starts with what its output holds: the slot's default (1, 0).
     Slot* output = slot(SlotSpec::Right, 0);
     if (VectorSlot* vectorOutput = output ? output->toVectorSlot() : nullptr)
-        constant = vectorOutput->value();
+        m_constant = vectorOutput->value();
 }
 
 NodeType VectorConst::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<VectorConst>([](NodeType& type) {
         type.setName(QObject::tr("Vector"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(vectorConstMaintype);
         type.addSubtype(QObject::tr("Vectorconstant", "Vectorkonstante"), QStringLiteral("vectorconst.png"));
         type.addVectorSlot(QObject::tr("O%1", "Output channel").arg(1), SlotSpec::Output, SlotSpec::Right,
                            Vector(1.0f, 0.0f, 0));
-        nodeFactories().insert(vectorConstMaintype, &VectorConst::create);
-    }
-    return type;
-}
-
-StateNode* VectorConst::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new VectorConst(owner, canvas, type.subtype(), id);
+    });
 }
 
 void VectorConst::setParameters(QMap<QString, QString> parameters)
 {
-    setVector(Vector(parameters.value(QStringLiteral("x")).toFloat(), parameters.value(QStringLiteral("y")).toFloat(), 0));
+    setVector(
+        Vector(parameters.value(QStringLiteral("x")).toFloat(), parameters.value(QStringLiteral("y")).toFloat(), 0));
     setSystem(parameters.value(QStringLiteral("system")).toInt());
     writeIfRunning();
 }
@@ -58,14 +50,14 @@ QMap<QString, QString> VectorConst::parameters() const
 
 Vector VectorConst::vector() const
 {
-    QMutexLocker locker(&vectorMutex);
-    return constant;
+    const std::lock_guard locker(m_vectorMutex);
+    return m_constant;
 }
 
 void VectorConst::setVector(const Vector& value)
 {
-    QMutexLocker locker(&vectorMutex);
-    constant = value;
+    const std::lock_guard locker(m_vectorMutex);
+    m_constant = value;
 }
 
 void VectorConst::writeOutputs()

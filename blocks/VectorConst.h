@@ -3,9 +3,8 @@
 #include "StateNode.h"
 #include "Vector.h"
 
-#include <QMutex>
-
 #include <atomic>
+#include <mutex>
 
 // Puts out a constant vector that the user edits in cartesian or polar form.
 class VectorConst : public StateNode
@@ -14,7 +13,7 @@ public:
     VectorConst(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void setParameters(QMap<QString, QString> parameters) override;
     QMap<QString, QString> parameters() const override;
@@ -24,12 +23,12 @@ public:
     // Reaches the output in the next cycle.
     void setVector(const Vector& value);
     // 0 cartesian, 1 polar: how the dialog shows the vector; no effect on the output.
-    int system() const { return shownSystem.load(); }
-    void setSystem(int system) { shownSystem.store(system); }
+    int system() const { return m_shownSystem.load(); }
+    void setSystem(int system) { m_shownSystem.store(system); }
 
 private:
     // Keeps the cycle from reading x of one edit and y of another.
-    mutable QMutex vectorMutex;
-    Vector constant;
-    std::atomic<int> shownSystem {0};
+    mutable std::mutex m_vectorMutex;
+    Vector m_constant;
+    std::atomic<int> m_shownSystem {0};
 };

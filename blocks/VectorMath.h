@@ -3,8 +3,9 @@
 #include "StateNode.h"
 #include "Vector.h"
 
-#include <QMutex>
 #include <QVector>
+
+#include <mutex>
 
 // Adds or subtracts (I1 - I2 - …) 2 to 10 vector inputs.
 class VectorMath : public StateNode
@@ -16,7 +17,7 @@ public:
     VectorMath(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void readInputs() override;
     int step() override;
@@ -26,7 +27,7 @@ public:
     void resizeInputs(int count);
 
 private:
-    QMutex inputsMutex;
-    QVector<Vector> inputs;
-    Vector result;
+    std::mutex m_inputsMutex;
+    QVector<Vector> m_inputs;
+    Vector m_result;
 };

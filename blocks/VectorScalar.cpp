@@ -1,6 +1,6 @@
 #include "VectorScalar.h"
 
-#include "NodeFactory.h"
+#include "BlockKind.h"
 #include "SlotAccess.h"
 
 namespace {
@@ -14,32 +14,23 @@ VectorScalar::VectorScalar(State* owner, QGraphicsScene* canvas, unsigned short 
 
 NodeType VectorScalar::nodeType()
 {
-    static NodeType type;
-    if (type.needsBuild()) {
-        type = StateNode::baseType();
+    return describeBlockKind<VectorScalar>([](NodeType& type) {
         type.setName(QObject::tr("Vector"));
-        type.setFlags(4);
+        type.setFlags(NodeType::EngineCycle);
         type.setMaintype(vectorScalarMaintype);
         type.addSubtype(QObject::tr("Vector*Vector"), QStringLiteral("vectorscalar.png"));
         type.addVectorSlot(QObject::tr("a"), SlotSpec::Input, SlotSpec::Left, Vector());
         type.addVectorSlot(QObject::tr("b"), SlotSpec::Input, SlotSpec::Left, Vector());
         type.addValueSlot(QObject::tr("a*b"), SlotSpec::Output, SlotSpec::Right, 0.0f);
-        nodeFactories().insert(vectorScalarMaintype, &VectorScalar::create);
-    }
-    return type;
-}
-
-StateNode* VectorScalar::create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id)
-{
-    return new VectorScalar(owner, canvas, type.subtype(), id);
+    });
 }
 
 void VectorScalar::readInputs()
 {
-    result = scalarProduct(SlotAccess::vector(*this, 0), SlotAccess::vector(*this, 1));
+    m_result = scalarProduct(SlotAccess::vector(*this, 0), SlotAccess::vector(*this, 1));
 }
 
 void VectorScalar::writeOutputs()
 {
-    SlotAccess::setValue(*this, 0, result);
+    SlotAccess::setValue(*this, 0, m_result);
 }

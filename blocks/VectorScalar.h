@@ -9,11 +9,10 @@ public:
     VectorScalar(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
 
     void readInputs() override;
     void writeOutputs() override;
 
 private:
-    float result = 0.0f;
+    float m_result = 0.0f;
 };

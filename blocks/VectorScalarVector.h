@@ -11,14 +11,14 @@ public:
     VectorScalarVector(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void readInputs() override;
     int step() override;
     void writeOutputs() override;
 
 private:
-    Vector v;
-    float s = 0.0f;
-    Vector result;
+    Vector m_v;
+    float m_s = 0.0f;
+    Vector m_result;
 };

@@ -3,9 +3,11 @@
 #include "StateNode.h"
 #include "Vector.h"
 
-#include <QMutex>
 #include <QPixmap>
 #include <QVector>
+
+#include <mutex>
+#include <optional>
 
 // Shows 1 to 10 input vectors in its dialog, over an optional background picture
 // and under an optional foreground picture named in the workspace file.
@@ -18,7 +20,7 @@ public:
     VectorView(State* owner, QGraphicsScene* canvas, unsigned short subtype, unsigned id);
 
     static NodeType nodeType();
-    static StateNode* create(State* owner, QGraphicsScene* canvas, const NodeType& type, unsigned id);
+    NodeDialog* createDialog(QWidget* parent) override;
 
     void setParameters(QMap<QString, QString> parameters) override;
     QMap<QString, QString> parameters() const override;
@@ -29,14 +31,15 @@ public:
     QVector<Vector> values() const;
     // The dialog resizes the values after it has changed the input count.
     void resizeValues(int count);
-    const QPixmap& backgroundPixmap() const { return background; }
-    const QPixmap& foregroundPixmap() const { return foreground; }
+    // GUI thread: the pictures, loaded on first use.
+    const QPixmap& backgroundPixmap() const;
+    const QPixmap& foregroundPixmap() const;
 
 private:
-    mutable QMutex valuesMutex;
-    QVector<Vector> inputVectors;
-    QPixmap background;
-    QPixmap foreground;
-    QString backgroundFile;
-    QString foregroundFile;
+    mutable std::mutex m_valuesMutex;
+    QVector<Vector> m_inputVectors;
+    mutable std::optional<QPixmap> m_background;
+    mutable std::optional<QPixmap> m_foreground;
+    QString m_backgroundFile;
+    QString m_foregroundFile;
 };

@@ -1,36 +1,36 @@
 #include "BinarySemaphore.h"
 
-BinarySemaphore::BinarySemaphore(bool initiallyTaken) : taken(initiallyTaken)
+BinarySemaphore::BinarySemaphore(bool initiallyTaken) : m_taken(initiallyTaken)
 {
 }
 
 void BinarySemaphore::acquire()
 {
-    std::unique_lock lock(mutex);
-    freed.wait(lock, [this] { return !taken; });
-    taken = true;
+    std::unique_lock lock(m_mutex);
+    m_freed.wait(lock, [this] { return !m_taken; });
+    m_taken = true;
 }
 
 bool BinarySemaphore::tryAcquire()
 {
-    std::lock_guard lock(mutex);
-    if (taken)
+    std::lock_guard lock(m_mutex);
+    if (m_taken)
         return false;
-    taken = true;
+    m_taken = true;
     return true;
 }
 
 void BinarySemaphore::release()
 {
-    std::lock_guard lock(mutex);
-    if (!taken)
+    std::lock_guard lock(m_mutex);
+    if (!m_taken)
         return;
-    taken = false;
-    freed.notify_one();
+    m_taken = false;
+    m_freed.notify_one();
 }
 
 bool BinarySemaphore::isTaken() const
 {
-    std::lock_guard lock(mutex);
-    return taken;
+    std::lock_guard lock(m_mutex);
+    return m_taken;
 }

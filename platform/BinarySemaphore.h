@@ -23,7 +23,7 @@ public:
     bool isTaken() const;
 
 private:
-    mutable std::mutex mutex;
-    std::condition_variable freed;
-    bool taken;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_freed;
+    bool m_taken;
 };

@@ -41,9 +41,9 @@ public:
 private:
     int pendingSleepers() const;
 
-    mutable std::mutex mutex;
-    std::condition_variable changed;
-    std::chrono::nanoseconds time;
-    std::multiset<std::chrono::nanoseconds> deadlines; // one per sleeping thread
-    bool autoAdvance = false;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::chrono::nanoseconds m_time;
+    std::multiset<std::chrono::nanoseconds> m_deadlines; // one per sleeping thread
+    bool m_autoAdvance = false;
 };

@@ -1,5 +1,7 @@
 #include "RealtimeScheduling.h"
 
+#include "LogCategories.h"
+
 #include <QtGlobal>
 
 #include <atomic>
@@ -26,8 +28,8 @@ bool RealtimeScheduling::raiseProcessPriority()
 bool RealtimeScheduling::makeCurrentThreadRealtime(int priority)
 {
     sched_param parameters {};
-    parameters.sched_priority = qBound(sched_get_priority_min(SCHED_FIFO), priority,
-                                       sched_get_priority_max(SCHED_FIFO));
+    parameters.sched_priority =
+        qBound(sched_get_priority_min(SCHED_FIFO), priority, sched_get_priority_max(SCHED_FIFO));
     const int result = pthread_setschedparam(pthread_self(), SCHED_FIFO, &parameters);
     if (result == 0)
         return true;
@@ -44,6 +46,5 @@ void RealtimeScheduling::warnOnce(const char* what, int errorNumber)
 {
     if (warnings.exchange(1) != 0)
         return;
-    qWarning("drasvel: %s refused (%s); running with normal scheduling", what,
-             std::strerror(errorNumber));
+    qCWarning(lcPlatform, "%s refused (%s); running with normal scheduling", what, std::strerror(errorNumber));
 }

@@ -1,39 +1,50 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
-# runs every test through ctest, then runs the threaded engine tests under ThreadSanitizer.
-#   scripts/test.sh           both passes
-#   scripts/test.sh --asan    the sanitizer build and all tests only
-#   scripts/test.sh --tsan    the ThreadSanitizer pass only
+# Installs what is missing, checks the code's layout, then builds and tests drasvel in three passes:
+# ThreadSanitizer over the threaded tests, AddressSanitizer + UndefinedBehaviorSanitizer over
+# every test, and the optimised Release build over every test (what users and benchmarks run).
+#   scripts/test.sh             all passes
+#   scripts/test.sh --tsan      one pass only (also --asan, --release)
+# Under CI (CI=true) compiler warnings are errors.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh" test
 
 mode=${1:-all}
+case "$mode" in
+  all|--tsan|--asan|--release) ;;
+  *) echo "usage: $0 [--tsan|--asan|--release]" >&2; exit 2 ;;
+esac
 jobs=$(nproc)
+werror=OFF
+[[ "${CI:-}" == true ]] && werror=ON
 export QT_QPA_PLATFORM=offscreen
-# Tests never read the user's real settings.
-export XDG_CONFIG_HOME=${XDG_CONFIG_HOME:-$(mktemp -d)}
+# Tests never read the user's real settings or leave files behind.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+export XDG_CONFIG_HOME="$scratch/config"
+export XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
 
-# run_pass NAME SANITIZER TARGETS [ctest arguments...]; TARGETS "all" builds everything.
+# run_pass PRESET TARGET: configures and builds the preset's tree, then runs its ctest preset.
 run_pass() {
-  local name=$1 sanitize=$2 targets=$3; shift 3
-  local dir="$here/build/$name"
-  cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRASVEL_SANITIZE="$sanitize"
-  # shellcheck disable=SC2086
-  cmake --build "$dir" -j "$jobs" --target $targets
-  ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 600 "$@"
+  local preset=$1 target=$2
+  echo "== $preset"
+  (cd "$here" && cmake --preset "$preset" -DDRASVEL_WERROR="$werror" >/dev/null)
+  cmake --build "$here/build/$preset" -j "$jobs" --target "$target"
+  (cd "$here" && ctest --preset "$preset" -j "$jobs" --timeout 600 --no-tests=error)
 }
 
-case "$mode" in
-  all|--asan|--tsan) ;;
-  *) echo "usage: $0 [--asan|--tsan]" >&2; exit 2 ;;
-esac
-if [[ "$mode" != --asan ]]; then
-  # Only the tests labelled "tsan" (the threaded engine) run in this pass.
-  TSAN_OPTIONS="halt_on_error=1 suppressions=$here/scripts/tsan.supp" \
-    run_pass tsan thread drasvel_tsan_tests -L tsan --no-tests=ignore
+if [[ "$mode" == all ]]; then
+  echo "== layout"
+  "$here/scripts/check-format.sh"
 fi
-if [[ "$mode" != --tsan ]]; then
-  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    run_pass asan address all
+if [[ "$mode" == all || "$mode" == --tsan ]]; then
+  run_pass tsan drasvel_tsan_tests
+fi
+if [[ "$mode" == all || "$mode" == --asan ]]; then
+  run_pass asan all
+fi
+if [[ "$mode" == all || "$mode" == --release ]]; then
+  run_pass release all
 fi

@@ -120,10 +120,10 @@ TEST_F(Blocks, CounterFlagsFromAMapWithoutKeysAreOff)
     auto counter = create<Counter>(5);
     counter->setParameters({{"other", "1"}});
     EXPECT_EQ(counter->parameters(),
-              (Parameters{{"countOnRisingEdge", "0"}, {"countOnFallingEdge", "0"}, {"resetOnStart", "0"}}));
+              (Parameters {{"countOnRisingEdge", "0"}, {"countOnFallingEdge", "0"}, {"resetOnStart", "0"}}));
     counter->setParameters({{"countOnRisingEdge", "-1"}, {"countOnFallingEdge", "7"}, {"resetOnStart", "x"}});
     EXPECT_EQ(counter->parameters(),
-              (Parameters{{"countOnRisingEdge", "0"}, {"countOnFallingEdge", "1"}, {"resetOnStart", "0"}}));
+              (Parameters {{"countOnRisingEdge", "0"}, {"countOnFallingEdge", "1"}, {"resetOnStart", "0"}}));
 }
 
 TEST(WorkspaceCounter, ResetOnStartDecidesWhetherARunContinuesTheCount)
@@ -142,16 +142,16 @@ TEST(WorkspaceCounter, ResetOnStartDecidesWhetherARunContinuesTheCount)
     }
     run.run(1);
     run.stop();
-    EXPECT_EQ(run.output(), QStringList{"3\t1\t-1"});
+    EXPECT_EQ(run.output(), QStringList {"3\t1\t-1"});
 }
 
 TEST_F(Blocks, ConstNumbersAndLiveEdits)
 {
     auto constant = create<Const>(6);
     constant->setParameters({{"value", "3.14159265"}, {"row", "4"}});
-    EXPECT_EQ(constant->parameters(), (Parameters{{"value", "3.14159"}, {"row", "4"}}));
+    EXPECT_EQ(constant->parameters(), (Parameters {{"value", "3.14159"}, {"row", "4"}}));
     constant->setParameters({{"value", "1.5e-3"}, {"row", "x"}});
-    EXPECT_EQ(constant->parameters(), (Parameters{{"value", "0.0015"}, {"row", "0"}}));
+    EXPECT_EQ(constant->parameters(), (Parameters {{"value", "0.0015"}, {"row", "0"}}));
 
     // While running an edit reaches the output at once, not one cycle later.
     auto* output = constant->slot(SlotSpec::Right, 0)->toValueSlot();
@@ -169,7 +169,7 @@ TEST_F(Blocks, SiggenKeepsFileValuesItCannotUse)
     auto generator = create<Siggen>(1);
     generator->setParameters({{"ampSliderValue", "-3"}, {"freqSliderValue", "9"}, {"pwSliderValue", "99999999"}});
     EXPECT_EQ(generator->parameters(),
-              (Parameters{{"ampSliderValue", "-3"}, {"freqSliderValue", "9"}, {"pwSliderValue", "99999999"}}));
+              (Parameters {{"ampSliderValue", "-3"}, {"freqSliderValue", "9"}, {"pwSliderValue", "99999999"}}));
     const SiggenWaveform used = generator->waveform();
     EXPECT_FLOAT_EQ(used.amplitude, 0.1f);
     EXPECT_EQ(used.frequency, 0.5f);
@@ -177,7 +177,7 @@ TEST_F(Blocks, SiggenKeepsFileValuesItCannotUse)
 
     generator->setParameters({});
     EXPECT_EQ(generator->parameters(),
-              (Parameters{{"ampSliderValue", "0"}, {"freqSliderValue", "0"}, {"pwSliderValue", "0"}}));
+              (Parameters {{"ampSliderValue", "0"}, {"freqSliderValue", "0"}, {"pwSliderValue", "0"}}));
 }
 
 TEST_F(Blocks, SmoothDepthFromAFile)
@@ -227,7 +227,7 @@ TEST_F(Blocks, VectorConstLoadsBothForms)
     EXPECT_NEAR(constant->vector().angle(), 75.9638f, 1e-3);
     EXPECT_EQ(constant->system(), 1);
     constant->setParameters({{"x", "bad"}});
-    EXPECT_EQ(constant->parameters(), (Parameters{{"x", "0"}, {"y", "0"}, {"system", "0"}}));
+    EXPECT_EQ(constant->parameters(), (Parameters {{"x", "0"}, {"y", "0"}, {"system", "0"}}));
 }
 
 TEST_F(Blocks, TransferFunctionEditsAndParameters)

@@ -12,10 +12,27 @@
 
 namespace {
 
-const QStringList hostileTexts = {"",           "abc",        "-1",          "0",     "4294967295", "2147483648",
-                                  "-2147483648", "1e39",      "-1e39",       "nan",   "inf",        "-inf",
-                                  "99999999999999999999", "0.5", "13",       "14",    "-14",        "1e-45",
-                                  " 7 ",        "0x10",       "１２"};
+const QStringList hostileTexts = {"",
+                                  "abc",
+                                  "-1",
+                                  "0",
+                                  "4294967295",
+                                  "2147483648",
+                                  "-2147483648",
+                                  "1e39",
+                                  "-1e39",
+                                  "nan",
+                                  "inf",
+                                  "-inf",
+                                  "99999999999999999999",
+                                  "0.5",
+                                  "13",
+                                  "14",
+                                  "-14",
+                                  "1e-45",
+                                  " 7 ",
+                                  "0x10",
+                                  "１２"};
 
 TEST(HostileParameters, EveryKeyOfEveryKindWithBadValues)
 {

@@ -34,9 +34,8 @@ TEST(MathRules, DivisionSaturatesInsteadOfInfinity)
 TEST(MathRules, ModuloTruncatesBothOperands)
 {
     const Case cases[] = {
-        {7.9f, 2.5f, 1.0f},  {-7.0f, 2.0f, -1.0f}, {7.0f, -2.0f, 1.0f},  {5.0f, 0.0f, 0.0f},
-        {5.0f, 0.5f, 0.0f},  {5.0f, -1.0f, 0.0f},  {5.0f, 1.0f, 0.0f},   {-5.0f, -0.9f, 0.0f},
-        {10.0f, 3.0f, 1.0f}, {-10.0f, -3.0f, -1.0f},
+        {7.9f, 2.5f, 1.0f},  {-7.0f, 2.0f, -1.0f}, {7.0f, -2.0f, 1.0f},  {5.0f, 0.0f, 0.0f},  {5.0f, 0.5f, 0.0f},
+        {5.0f, -1.0f, 0.0f}, {5.0f, 1.0f, 0.0f},   {-5.0f, -0.9f, 0.0f}, {10.0f, 3.0f, 1.0f}, {-10.0f, -3.0f, -1.0f},
     };
     for (const Case& c : cases)
         EXPECT_EQ(truncatedModulo(c.a, c.b), c.expected) << c.a << " mod " << c.b;
@@ -47,9 +46,15 @@ TEST(MathRules, ModuloNeverTrapsOrConvertsOutOfRange)
     const float big = 3.0e9f;
     const float inf = std::numeric_limits<float>::infinity();
     const Case cases[] = {
-        {-2147483648.0f, -1.0f, 0.0f}, {-2147483648.0f, 1.0f, 0.0f}, {big, 2.0f, 0.0f},
-        {2.0f, big, 0.0f},             {-big, 7.0f, 0.0f},           {inf, 3.0f, 0.0f},
-        {3.0f, -inf, 0.0f},            {notANumber, 3.0f, 0.0f},            {3.0f, notANumber, 0.0f},
+        {-2147483648.0f, -1.0f, 0.0f},
+        {-2147483648.0f, 1.0f, 0.0f},
+        {big, 2.0f, 0.0f},
+        {2.0f, big, 0.0f},
+        {-big, 7.0f, 0.0f},
+        {inf, 3.0f, 0.0f},
+        {3.0f, -inf, 0.0f},
+        {notANumber, 3.0f, 0.0f},
+        {3.0f, notANumber, 0.0f},
         {-2147483648.0f, 7.0f, -2.0f},
     };
     for (const Case& c : cases)

@@ -29,7 +29,7 @@ TEST(RingBuffer, NewestEntriesInOneWalk)
         ring.push(v);
     QVector<float> seen;
     ring.forNewest(5, [&seen](float v) { seen.append(v); });
-    EXPECT_EQ(seen, (QVector<float>{4, 3, 2, 4, 3}));
+    EXPECT_EQ(seen, (QVector<float> {4, 3, 2, 4, 3}));
 }
 
 TEST(RingBuffer, SizeZeroMeansOneEntry)

@@ -38,7 +38,7 @@ TEST(SiggenWaveform, FrequencyRows)
         float frequency, period;
         int pwMax, pwUnit;
     } rows[] = {{0.1f, 10000, 9, 1000}, {0.2f, 5000, 9, 500}, {0.5f, 2000, 9, 200}, {1, 1000, 9, 100},
-                {2, 500, 4, 100},       {5, 200, 9, 20},       {10, 100, 4, 20},     {25, 40, 1, 20}};
+                {2, 500, 4, 100},       {5, 200, 9, 20},      {10, 100, 4, 20},     {25, 40, 1, 20}};
     for (int f = 0; f < 8; ++f) {
         const SiggenWaveform w = waveform(7, f, 1);
         EXPECT_EQ(w.frequency, rows[f].frequency) << f;

@@ -26,13 +26,12 @@ struct ResizeCase
 // File, block type and slot range instead of a byte dump of the parameter.
 void PrintTo(const ResizeCase& c, std::ostream* os)
 {
-    *os << c.file << " type " << c.maintype << (c.side == SlotSpec::Left ? " inputs " : " outputs ")
-        << c.low << "-" << c.high;
+    *os << c.file << " type " << c.maintype << (c.side == SlotSpec::Left ? " inputs " : " outputs ") << c.low << "-"
+        << c.high;
 }
 
 class SlotCountWhileRunning : public testing::TestWithParam<ResizeCase>
-{
-};
+{ };
 
 TEST_P(SlotCountWhileRunning, CycleAndResizeDoNotCollide)
 {
@@ -61,10 +60,10 @@ TEST_P(SlotCountWhileRunning, CycleAndResizeDoNotCollide)
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, SlotCountWhileRunning,
-                         testing::Values(ResizeCase{"basicmath2.kdw", 20, SlotSpec::Left, 3, 10},
-                                         ResizeCase{"vectormath.kdw", 24, SlotSpec::Left, 3, 10},
-                                         ResizeCase{"display.kdw", 21, SlotSpec::Left, 2, 10},
-                                         ResizeCase{"multiplexer.kdw", 30, SlotSpec::Right, 3, 20},
-                                         ResizeCase{"multiplexer.kdw", 31, SlotSpec::Left, 4, 21}));
+                         testing::Values(ResizeCase {"basicmath2.kdw", 20, SlotSpec::Left, 3, 10},
+                                         ResizeCase {"vectormath.kdw", 24, SlotSpec::Left, 3, 10},
+                                         ResizeCase {"display.kdw", 21, SlotSpec::Left, 2, 10},
+                                         ResizeCase {"multiplexer.kdw", 30, SlotSpec::Right, 3, 20},
+                                         ResizeCase {"multiplexer.kdw", 31, SlotSpec::Left, 4, 21}));
 
 } // namespace

@@ -47,9 +47,9 @@ TEST_F(TimedBlocks, GeneratorWaveformsAtGivenTimes)
         int ms;
         double square, ramp, sine;
     } samples[] = {
-        {0, 20, 0, 0},           {199, 20, 0.199, 0.949096}, {200, 0, 0.2, 0.951056}, {250, 0, 0.25, 1},
-        {500, 0, 0.5, 0},        {750, 0, 0.75, -1},         {999, 0, 0.999, -0.00628}, {1000, 0, 0, 0},
-        {2000, 20, 0, 0},        {2100, 20, 0.1, 0.587785},
+        {0, 20, 0, 0},    {199, 20, 0.199, 0.949096}, {200, 0, 0.2, 0.951056},   {250, 0, 0.25, 1},
+        {500, 0, 0.5, 0}, {750, 0, 0.75, -1},         {999, 0, 0.999, -0.00628}, {1000, 0, 0, 0},
+        {2000, 20, 0, 0}, {2100, 20, 0.1, 0.587785},
     };
     for (const Sample& s : samples) {
         clock.advanceTo(started + milliseconds(s.ms));
@@ -79,7 +79,7 @@ TEST_F(TimedBlocks, GeneratorRestartsItsPeriodAtEveryStart)
     run.run(1);
     run.stop();
     // The second run begins again with the square pulse and the ramp at 0.
-    EXPECT_EQ(run.output(), QStringList{"20\t0\t0"});
+    EXPECT_EQ(run.output(), QStringList {"20\t0\t0"});
 }
 
 TEST_F(TimedBlocks, TimeCountsFromStartAndFromReset)
@@ -93,7 +93,7 @@ TEST_F(TimedBlocks, TimeCountsFromStartAndFromReset)
         run.run(1);
     }
     run.stop();
-    EXPECT_EQ(run.output(), (QStringList{"20", "40", "0", "0", "20", "40"}));
+    EXPECT_EQ(run.output(), (QStringList {"20", "40", "0", "0", "20", "40"}));
 }
 
 TEST_F(TimedBlocks, ScopeSamplesOncePerCycleAfterTheFirst)

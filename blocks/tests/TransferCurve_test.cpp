@@ -19,7 +19,7 @@ QVector<QPair<float, float>> pointsOf(const TransferCurve& curve)
 
 TransferCurve curveOf(const QVector<Point>& points)
 {
-    QMap<QString, QString> map{{"count", QString::number(points.size())}};
+    QMap<QString, QString> map {{"count", QString::number(points.size())}};
     for (int i = 0; i < points.size(); ++i) {
         map.insert("x" + QString::number(i), QString::number(points[i].x));
         map.insert("y" + QString::number(i), QString::number(points[i].y));
@@ -43,7 +43,7 @@ TEST(TransferCurve, NewCurveInterpolatesAndHoldsFlat)
 TEST(TransferCurve, LaterPointOfEqualXWins)
 {
     TransferCurve curve = curveOf({{0, 0}, {0, 1}, {1, 1}, {-5, 0}});
-    ASSERT_EQ(pointsOf(curve), (QVector<QPair<float, float>>{{-5, 0}, {0, 0}, {0, 1}, {1, 1}}));
+    ASSERT_EQ(pointsOf(curve), (QVector<QPair<float, float>> {{-5, 0}, {0, 0}, {0, 1}, {1, 1}}));
     EXPECT_EQ(curve.evaluate(0.0f, 9.0f), 1.0f);
     EXPECT_EQ(curve.evaluate(-0.5f, 9.0f), 0.0f);
 }
@@ -79,7 +79,7 @@ TEST(TransferCurve, InsertsBehindEqualX)
     TransferCurve curve;
     curve.addPoint({0.5f, 3});
     curve.addPoint({0.5f, -1.5f});
-    EXPECT_EQ(pointsOf(curve), (QVector<QPair<float, float>>{{-1, -1}, {0.5f, 3}, {0.5f, -1.5f}, {1, 1}}));
+    EXPECT_EQ(pointsOf(curve), (QVector<QPair<float, float>> {{-1, -1}, {0.5f, 3}, {0.5f, -1.5f}, {1, 1}}));
     curve.addPoint({-9, 0});
     EXPECT_EQ(curve.points().first().x, -9.0f);
 }
@@ -114,7 +114,7 @@ TEST(TransferCurve, TypedPointIsPlacedExactlyAndWidens)
     TransferCurve curve;
     curve.addPoint({0, 0});
     curve.movePoint(1, {5, 0}, true);
-    EXPECT_EQ(pointsOf(curve), (QVector<QPair<float, float>>{{-1, -1}, {5, 0}, {1, 1}}));
+    EXPECT_EQ(pointsOf(curve), (QVector<QPair<float, float>> {{-1, -1}, {5, 0}, {1, 1}}));
     EXPECT_EQ(curve.xmax(), 5);
     for (float x : {1.0f, 3.0f, 7.0f})
         EXPECT_EQ(curve.evaluate(x, 9.0f), 1.0f) << x;
@@ -140,9 +140,8 @@ TEST(TransferCurve, RangeIsWidenedBackToThePoints)
 
 TEST(TransferCurve, ParametersOfANewCurve)
 {
-    const QMap<QString, QString> expected{{"count", "2"}, {"xmin", "-2"}, {"xmax", "2"}, {"ymin", "-2"},
-                                          {"ymax", "2"},  {"x0", "-1"},   {"y0", "-1"},  {"x1", "1"},
-                                          {"y1", "1"}};
+    const QMap<QString, QString> expected {{"count", "2"}, {"xmin", "-2"}, {"xmax", "2"}, {"ymin", "-2"}, {"ymax", "2"},
+                                           {"x0", "-1"},   {"y0", "-1"},   {"x1", "1"},   {"y1", "1"}};
     EXPECT_EQ(TransferCurve().parameters(), expected);
 }
 
@@ -167,7 +166,7 @@ TEST(TransferCurve, LoadingBadOrShortLists)
 
     TransferCurve single;
     single.setParameters({{"count", "1"}, {"x0", "5"}, {"y0", "5"}});
-    EXPECT_EQ(pointsOf(single), (QVector<QPair<float, float>>{{0, 0}, {1, 0}, {5, 5}}));
+    EXPECT_EQ(pointsOf(single), (QVector<QPair<float, float>> {{0, 0}, {1, 0}, {5, 5}}));
     EXPECT_EQ(single.xmin(), 0);
     EXPECT_EQ(single.xmax(), 5);
     EXPECT_EQ(single.ymin(), 0);
@@ -175,12 +174,12 @@ TEST(TransferCurve, LoadingBadOrShortLists)
 
     TransferCurve empty;
     empty.setParameters({{"count", "0"}});
-    EXPECT_EQ(pointsOf(empty), (QVector<QPair<float, float>>{{0, 0}, {1, 0}}));
+    EXPECT_EQ(pointsOf(empty), (QVector<QPair<float, float>> {{0, 0}, {1, 0}}));
 }
 
 TEST(TransferCurve, HugeCountIsLimitedToThePointsInTheFile)
 {
     TransferCurve curve;
     curve.setParameters({{"count", "4000000000"}, {"x0", "1"}, {"y0", "2"}, {"x1", "3"}, {"y1", "4"}});
-    EXPECT_EQ(pointsOf(curve), (QVector<QPair<float, float>>{{1, 2}, {3, 4}}));
+    EXPECT_EQ(pointsOf(curve), (QVector<QPair<float, float>> {{1, 2}, {3, 4}}));
 }

@@ -46,8 +46,7 @@ static void PrintTo(const ParseCase& c, std::ostream* os)
 }
 
 class ValueLineParse : public testing::TestWithParam<ParseCase>
-{
-};
+{ };
 
 TEST_P(ValueLineParse, FillsChannelsInOrder)
 {
@@ -57,26 +56,19 @@ TEST_P(ValueLineParse, FillsChannelsInOrder)
     EXPECT_EQ(values, c.expected) << c.line;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, ValueLineParse,
-    testing::Values(ParseCase{"1;2,3\t4\n", 4, {1, 2, 3, 4}},
-                    ParseCase{"3s4\n", 2, {3, 4}},
-                    ParseCase{"1 2\n", 2, {0, 0}},
-                    ParseCase{"1,,2\n", 3, {1, 0, 0}},
-                    ParseCase{"1,x,2\n", 3, {1, 0, 0}},
-                    ParseCase{"5\t6", 2, {5, 6}},
-                    ParseCase{"7", 2, {7, 0}},
-                    ParseCase{"5\t6\n", 1, {5}},
-                    ParseCase{"1e-05\t-2.5e+3\n", 2, {0.00001, -2500}},
-                    ParseCase{" 8 \t9\r\n", 2, {8, 9}},
-                    ParseCase{"\n", 2, {0, 0}},
-                    ParseCase{"", 2, {0, 0}},
-                    ParseCase{"1,2,", 3, {1, 2, 0}}));
+INSTANTIATE_TEST_SUITE_P(Lines, ValueLineParse,
+                         testing::Values(ParseCase {"1;2,3\t4\n", 4, {1, 2, 3, 4}}, ParseCase {"3s4\n", 2, {3, 4}},
+                                         ParseCase {"1 2\n", 2, {0, 0}}, ParseCase {"1,,2\n", 3, {1, 0, 0}},
+                                         ParseCase {"1,x,2\n", 3, {1, 0, 0}}, ParseCase {"5\t6", 2, {5, 6}},
+                                         ParseCase {"7", 2, {7, 0}}, ParseCase {"5\t6\n", 1, {5}},
+                                         ParseCase {"1e-05\t-2.5e+3\n", 2, {0.00001, -2500}},
+                                         ParseCase {" 8 \t9\r\n", 2, {8, 9}}, ParseCase {"\n", 2, {0, 0}},
+                                         ParseCase {"", 2, {0, 0}}, ParseCase {"1,2,", 3, {1, 2, 0}}));
 
 TEST(ValueLine, RoundTripsWhatItWrites)
 {
-    const QVector<double> written{1.5, -2, 0.00001, 1234567};
+    const QVector<double> written {1.5, -2, 0.00001, 1234567};
     QVector<double> read(4, 0.0);
     ValueLine::parse(ValueLine::format(written), read);
-    EXPECT_EQ(read, (QVector<double>{1.5, -2, 0.00001, 1234570}));
+    EXPECT_EQ(read, (QVector<double> {1.5, -2, 0.00001, 1234570}));
 }

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <pthread.h>
-#include <thread>
 #include <linux/capability.h>
+#include <pthread.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -44,8 +44,7 @@ void dropSchedulingRights()
     const bool first = RealtimeScheduling::makeCurrentThreadRealtime(RealtimeScheduling::cyclePriority);
     const bool second = RealtimeScheduling::makeCurrentThreadRealtime(RealtimeScheduling::imagePriority);
     const bool process = RealtimeScheduling::raiseProcessPriority();
-    const bool ok = !first && !second && !process && warningsSeen == 1
-        && RealtimeScheduling::warningCount() == 1;
+    const bool ok = !first && !second && !process && warningsSeen == 1 && RealtimeScheduling::warningCount() == 1;
     std::_Exit(ok ? 0 : 1);
 }
 

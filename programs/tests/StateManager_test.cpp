@@ -93,7 +93,8 @@ TEST_F(Registry, AFailedLoadLeavesNoTrace)
 TEST_F(Registry, FindsFilesUnderOneAbsoluteCleanName)
 {
     const QString fileName = QStringLiteral("/tmp/drasvel-registry/Robot.kdw");
-    State* program = loadProgram(manager, workspace::model(QString()), QStringLiteral("/tmp/./drasvel-registry/sub/../Robot.kdw"));
+    State* program =
+        loadProgram(manager, workspace::model(QString()), QStringLiteral("/tmp/./drasvel-registry/sub/../Robot.kdw"));
     ASSERT_TRUE(program);
     EXPECT_EQ(program->fileName(), fileName);
     EXPECT_EQ(shell.entries, QList<int>({program->id()}));

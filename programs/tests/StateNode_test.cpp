@@ -70,7 +70,8 @@ TEST_F(NodeElement, WritesItsItemsInOrder)
 {
     RecordingBlock* block = loadOne(workspace::node(4, RecordingBlock::kind, 60, 66, QStringLiteral("Adder")));
     ASSERT_TRUE(block);
-    block->parameterMap = {{QStringLiteral("zeta"), QStringLiteral("2")}, {QStringLiteral("alpha"), QStringLiteral("1")}};
+    block->parameterMap = {{QStringLiteral("zeta"), QStringLiteral("2")},
+                           {QStringLiteral("alpha"), QStringLiteral("1")}};
     auto* input = dynamic_cast<DataSlot*>(block->slot(SlotSpec::Left, 1));
     ASSERT_TRUE(input);
     input->setTransform(2);
@@ -79,33 +80,33 @@ TEST_F(NodeElement, WritesItsItemsInOrder)
     input->setParameter(3, 1234567.0f);
 
     const QByteArray text = written(block);
-    const QByteArray expected =
-        "<node id=\"1\" maintype=\"200\" subtype=\"0\" identifier=\"\" active=\"1\">\n"
-        "    <name>Adder</name>\n"
-        "    <param name=\"alpha\">1</param>\n"
-        "    <param name=\"zeta\">2</param>\n"
-        "    <workspace>\n"
-        "      <position x=\"60\" y=\"66\"/>\n"
-        "    </workspace>\n"
-        "    <slots nleft=\"2\" nright=\"1\" ntop=\"0\" nbottom=\"0\">\n"
-        "      <s1c0 func=\"0\" a=\"0\" b=\"0\" c=\"0\" d=\"0\"/>\n"
-        "      <s1c1 func=\"2\" a=\"3.14159\" b=\"0.5\" c=\"0\" d=\"1.23457e+06\"/>\n"
-        "      <s2c0 func=\"0\" a=\"0\" b=\"0\" c=\"0\" d=\"0\"/>\n"
-        "    </slots>\n"
-        "  </node>";
+    const QByteArray expected = "<node id=\"1\" maintype=\"200\" subtype=\"0\" identifier=\"\" active=\"1\">\n"
+                                "    <name>Adder</name>\n"
+                                "    <param name=\"alpha\">1</param>\n"
+                                "    <param name=\"zeta\">2</param>\n"
+                                "    <workspace>\n"
+                                "      <position x=\"60\" y=\"66\"/>\n"
+                                "    </workspace>\n"
+                                "    <slots nleft=\"2\" nright=\"1\" ntop=\"0\" nbottom=\"0\">\n"
+                                "      <s1c0 func=\"0\" a=\"0\" b=\"0\" c=\"0\" d=\"0\"/>\n"
+                                "      <s1c1 func=\"2\" a=\"3.14159\" b=\"0.5\" c=\"0\" d=\"1.23457e+06\"/>\n"
+                                "      <s2c0 func=\"0\" a=\"0\" b=\"0\" c=\"0\" d=\"0\"/>\n"
+                                "    </slots>\n"
+                                "  </node>";
     EXPECT_TRUE(text.contains(expected)) << text.constData();
 }
 
 TEST_F(NodeElement, ReadsWhatItWrites)
 {
-    const QString inner = QStringLiteral(
-        "<param name=\"gain\">2.5</param><param name=\"empty\"/><param name=\"gain\">7</param>"
-        "<slots nleft=\"4\" nright=\"1\"><s1c0 func=\"2\" a=\"0.5\" b=\"1\"/><s1c3 func=\"1\" d=\"-2\"/>"
-        "<s9c9 func=\"3\"/></slots>");
+    const QString inner =
+        QStringLiteral("<param name=\"gain\">2.5</param><param name=\"empty\"/><param name=\"gain\">7</param>"
+                       "<slots nleft=\"4\" nright=\"1\"><s1c0 func=\"2\" a=\"0.5\" b=\"1\"/><s1c3 func=\"1\" d=\"-2\"/>"
+                       "<s9c9 func=\"3\"/></slots>");
     RecordingBlock* block = loadOne(blockWith(inner));
     ASSERT_TRUE(block);
     EXPECT_EQ(block->type()->leftSlotCount(), 4u) << "stored count above the kind's raises it";
-    EXPECT_EQ(block->parameterMap.value(QStringLiteral("gain")), QStringLiteral("7")) << "a repeated key keeps the later value";
+    EXPECT_EQ(block->parameterMap.value(QStringLiteral("gain")), QStringLiteral("7"))
+        << "a repeated key keeps the later value";
     EXPECT_TRUE(block->parameterMap.contains(QStringLiteral("empty")));
     EXPECT_TRUE(block->parameterMap.value(QStringLiteral("empty")).isNull());
 
@@ -127,6 +128,14 @@ TEST_F(NodeElement, StoredCountsNeverLowerTheKindsCounts)
     ASSERT_TRUE(block);
     EXPECT_EQ(block->type()->leftSlotCount(), 2u);
     EXPECT_EQ(block->type()->rightSlotCount(), 1u);
+}
+
+TEST_F(NodeElement, StoredCountsAboveTheLimitAreClampedToIt)
+{
+    RecordingBlock* block = loadOne(blockWith(QStringLiteral("<slots nleft=\"100000\" nright=\"101\"/>")));
+    ASSERT_TRUE(block);
+    EXPECT_EQ(block->type()->leftSlotCount(), StateNode::maximumSlotsPerSide);
+    EXPECT_EQ(block->type()->rightSlotCount(), StateNode::maximumSlotsPerSide);
 }
 
 TEST_F(NodeElement, ActiveUnlessTheAttributeIsExactlyZero)
@@ -206,8 +215,11 @@ TEST_F(NodeElement, DialogGeometryIsKeptInsideTheDialogArea)
         // Without a program window nobody could re-open the dialog: the geometry is
         // written back rather than lost.
         EXPECT_TRUE(written(block).contains(QStringLiteral("<dialog x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\"/>")
-                                                .arg(c.position.x()).arg(c.position.y())
-                                                .arg(c.size.width()).arg(c.size.height()).toUtf8()));
+                                                .arg(c.position.x())
+                                                .arg(c.position.y())
+                                                .arg(c.size.width())
+                                                .arg(c.size.height())
+                                                .toUtf8()));
     }
     RecordingBlock* closed = loadOne(blockWith(QString()));
     ASSERT_TRUE(closed);
@@ -228,7 +240,8 @@ TEST_F(NodeElement, FailuresFailTheWholeFile)
         {"maintype not a number", QStringLiteral("maintype=\"200\""), QStringLiteral("maintype=\"2OO\"")},
         {"maintype beyond 16 bits", QStringLiteral("maintype=\"200\""), QStringLiteral("maintype=\"65736\"")},
         {"no such kind", QStringLiteral("maintype=\"200\""), QStringLiteral("maintype=\"7\"")},
-        {"legacy 39 with subtype 3", QStringLiteral("maintype=\"200\" subtype=\"0\""), QStringLiteral("maintype=\"39\" subtype=\"3\"")},
+        {"legacy 39 with subtype 3", QStringLiteral("maintype=\"200\" subtype=\"0\""),
+         QStringLiteral("maintype=\"39\" subtype=\"3\"")},
         {"no name", QStringLiteral("<name>block</name>"), QString()},
         {"no workspace", QStringLiteral("<workspace><position x=\"60\" y=\"66\"/></workspace>"), QString()},
         {"no position", QStringLiteral("<position x=\"60\" y=\"66\"/>"), QString()},
@@ -236,9 +249,10 @@ TEST_F(NodeElement, FailuresFailTheWholeFile)
         {"y negative", QStringLiteral("y=\"66\""), QStringLiteral("y=\"-6\"")},
         {"x missing", QStringLiteral("x=\"60\""), QString()},
         {"y not a number", QStringLiteral("y=\"66\""), QStringLiteral("y=\"6a\"")},
-        {"param without name", QStringLiteral("<name>block</name>"), QStringLiteral("<name>block</name><param>1</param>")},
-        {"param with empty name", QStringLiteral("<name>block</name>"), QStringLiteral("<name>block</name><param name=\"\">1</param>")},
-        {"absurd slot count", QStringLiteral("<name>block</name>"), QStringLiteral("<name>block</name><slots nleft=\"100000\"/>")},
+        {"param without name", QStringLiteral("<name>block</name>"),
+         QStringLiteral("<name>block</name><param>1</param>")},
+        {"param with empty name", QStringLiteral("<name>block</name>"),
+         QStringLiteral("<name>block</name><param name=\"\">1</param>")},
     };
     const QString good = workspace::node(1, RecordingBlock::kind, 120, 66);
     for (const Case& c : cases) {
@@ -261,18 +275,19 @@ TEST_F(NodeElement, IgnoresWhatItDoesNotKnow)
 TEST(XmlAccess, AttributesAndChildElements)
 {
     WorkspaceFile file;
-    ASSERT_TRUE(file.parse("<model type=\"state\" empty=\"\" text=\"&lt;&#252;&gt;\"><!--c--><info/>x<node/><node id=\"2\"/></model>"));
+    ASSERT_TRUE(file.parse(
+        "<model type=\"state\" empty=\"\" text=\"&lt;&#252;&gt;\"><!--c--><info/>x<node/><node id=\"2\"/></model>"));
     xmlNode* root = file.root();
-    EXPECT_EQ(xmlAttributeText(root, QStringLiteral("type")), QStringLiteral("state"));
-    EXPECT_EQ(xmlAttributeText(root, QStringLiteral("text")), QStringLiteral("<\u00fc>"));
-    EXPECT_TRUE(xmlAttributeText(root, QStringLiteral("empty")).isEmpty());
-    EXPECT_TRUE(xmlAttributeText(root, QStringLiteral("missing")).isEmpty());
-    EXPECT_TRUE(xmlAttributeText(nullptr, QStringLiteral("type")).isEmpty());
-    xmlNode* node = xmlChildElement(root, QStringLiteral("node"));
+    EXPECT_EQ(attributeText(root, QStringLiteral("type")), QStringLiteral("state"));
+    EXPECT_EQ(attributeText(root, QStringLiteral("text")), QStringLiteral("<\u00fc>"));
+    EXPECT_TRUE(attributeText(root, QStringLiteral("empty")).isEmpty());
+    EXPECT_TRUE(attributeText(root, QStringLiteral("missing")).isEmpty());
+    EXPECT_TRUE(attributeText(nullptr, QStringLiteral("type")).isEmpty());
+    xmlNode* node = childElement(root, QStringLiteral("node"));
     ASSERT_TRUE(node);
-    EXPECT_TRUE(xmlAttributeText(node, QStringLiteral("id")).isEmpty()) << "the first of two";
-    EXPECT_EQ(xmlChildElement(root, QStringLiteral("net")), nullptr);
-    EXPECT_EQ(xmlChildElement(nullptr, QStringLiteral("node")), nullptr);
+    EXPECT_TRUE(attributeText(node, QStringLiteral("id")).isEmpty()) << "the first of two";
+    EXPECT_EQ(childElement(root, QStringLiteral("net")), nullptr);
+    EXPECT_EQ(childElement(nullptr, QStringLiteral("node")), nullptr);
 }
 
 TEST(BlockRegistry, LooksUpFactoriesByMaintype)

@@ -22,8 +22,8 @@ protected:
     {
         registerTestBlocks();
         const QString body = workspace::node(1, RecordingBlock::kind, 60, 60)
-            + workspace::node(2, RecordingBlock::kind, 120, 60)
-            + workspace::node(3, RecordingBlock::kind, 180, 60) + workspace::net(1, 1, 2);
+            + workspace::node(2, RecordingBlock::kind, 120, 60) + workspace::node(3, RecordingBlock::kind, 180, 60)
+            + workspace::net(1, 1, 2);
         program.reset(loadProgram(manager, workspace::model(body)));
         ASSERT_TRUE(program);
         for (Node* node : program->cycleBlocks())
@@ -61,8 +61,7 @@ void PrintTo(const ExitCase& c, std::ostream* os)
 }
 
 class ExitInTheMiddle : public ThreeBlocks, public ::testing::WithParamInterface<ExitCase>
-{
-};
+{ };
 
 } // namespace
 
@@ -95,11 +94,12 @@ TEST_P(ExitInTheMiddle, SecondOfThreeBlocksReturnsAnExitNumber)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, ExitInTheMiddle,
-                         ::testing::Values(ExitCase {"Sequential", State::Sequential, {{1, 1, 1}, {1, 1, 0}, {0, 0, 0}}},
-                                           ExitCase {"Parallel", State::Parallel, {{1, 1, 0}, {1, 1, 0}, {1, 0, 0}}},
-                                           ExitCase {"AnyNonZeroModeIsSequential", 2, {{1, 1, 1}, {1, 1, 0}, {0, 0, 0}}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ExitInTheMiddle,
+    ::testing::Values(ExitCase {"Sequential", State::Sequential, {{1, 1, 1}, {1, 1, 0}, {0, 0, 0}}},
+                      ExitCase {"Parallel", State::Parallel, {{1, 1, 0}, {1, 1, 0}, {1, 0, 0}}},
+                      ExitCase {"AnyNonZeroModeIsSequential", 2, {{1, 1, 1}, {1, 1, 0}, {0, 0, 0}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ThreeBlocks, ResultsBelowOneNeverEndTheCycle)
 {
@@ -195,7 +195,7 @@ namespace {
 class FlaglessBlock : public StateNode
 {
 public:
-    FlaglessBlock(State* owner, QGraphicsScene* canvas) : StateNode(owner, canvas, 0, StateNode::baseType()) {}
+    FlaglessBlock(State* owner, QGraphicsScene* canvas) : StateNode(owner, canvas, 0, StateNode::baseType()) { }
 };
 
 } // namespace

@@ -167,6 +167,47 @@ TEST_F(Workspace, TwoSavesWithoutEditsGiveIdenticalFiles)
     EXPECT_TRUE(first.contains("&lt;markup&gt; &amp; \"quotes\""));
 }
 
+// Characters that XML 1.0 cannot hold never reach the file, so every save loads again.
+TEST_F(Workspace, TextThatXmlCannotHoldIsDroppedAndTheFileLoadsAgain)
+{
+    struct Case
+    {
+        const char* name;
+        QString character;
+    };
+    const Case cases[] = {
+        {"vertical tab", QStringLiteral("\v")},
+        {"escape", QStringLiteral("\x1b")},
+        {"bell", QStringLiteral("\a")},
+        {"form feed", QStringLiteral("\f")},
+        {"null", QString(QChar(0))},
+        {"U+FFFE", QString(QChar(0xFFFE))},
+        {"U+FFFF", QString(QChar(0xFFFF))},
+        {"lone surrogate", QString(QChar(0xD800))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        State* program = load(scrambledIds(), QString::fromLatin1(c.name) + QStringLiteral(".kdw"));
+        ASSERT_TRUE(program);
+        const QString kept = QStringLiteral("a\tb\nc \u00e9\U0001F600");
+        program->setInfo(QStringLiteral("info ") + c.character + kept);
+        Node* block = program->nodes().first();
+        block->setName(QStringLiteral("name") + c.character);
+        block->setParameters({{QStringLiteral("key") + c.character, QStringLiteral("value") + c.character}});
+        ASSERT_TRUE(program->save());
+        const QString fileName = program->fileName();
+        manager.remove(program);
+        delete program;
+
+        State* again = loadFile(fileName);
+        ASSERT_TRUE(again) << readBytes(fileName).constData();
+        EXPECT_EQ(again->info(), QStringLiteral("info ") + kept);
+        EXPECT_EQ(again->nodes().first()->type()->name(), QStringLiteral("name"));
+        EXPECT_EQ(again->nodes().first()->parameters(),
+                  (QMap<QString, QString> {{QStringLiteral("key"), QStringLiteral("value")}}));
+    }
+}
+
 TEST_F(Workspace, ModelAttributesAndTheirDefaults)
 {
     struct Case
@@ -199,7 +240,8 @@ TEST_F(Workspace, ModelAttributesAndTheirDefaults)
         EXPECT_GE(program->canvas()->width(), 1000);
         EXPECT_GE(program->canvas()->height(), 1000);
         ASSERT_TRUE(program->save());
-        EXPECT_TRUE(readBytes(program->fileName()).contains(c.writtenBack)) << readBytes(program->fileName()).constData();
+        EXPECT_TRUE(readBytes(program->fileName()).contains(c.writtenBack))
+            << readBytes(program->fileName()).constData();
     }
 }
 
@@ -285,5 +327,6 @@ TEST_F(Workspace, ReadFailuresGiveTheShellsMessages)
     WorkspaceFile missing;
     EXPECT_FALSE(missing.read(path(QStringLiteral("nothing.kdw"))));
     EXPECT_EQ(missing.errorMessage(), QStringLiteral("Could not read file!"));
-    EXPECT_EQ(WorkspaceFile::notLoadedMessage(QStringLiteral("x.kdw")), QStringLiteral("The file x.kdw could not be loaded."));
+    EXPECT_EQ(WorkspaceFile::notLoadedMessage(QStringLiteral("x.kdw")),
+              QStringLiteral("The file x.kdw could not be loaded."));
 }

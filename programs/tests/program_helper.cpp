@@ -87,6 +87,7 @@ void RecordingBlock::note(const char* call)
 
 void RecordingBlock::start()
 {
+    stopped = false;
     ++starts;
     note("start");
 }
@@ -95,6 +96,8 @@ void RecordingBlock::stop()
 {
     if (inStep)
         ++stopsDuringStep;
+    if (stopped.exchange(true))
+        ++repeatedStops;
     ++stops;
     note("stop");
 }
@@ -235,7 +238,12 @@ QString node(unsigned id, unsigned maintype, int x, int y, const QString& name, 
 {
     return QStringLiteral("<node id=\"%1\" maintype=\"%2\" subtype=\"0\" identifier=\"\" active=\"1\"%6>"
                           "<name>%3</name>%7<workspace><position x=\"%4\" y=\"%5\"/></workspace></node>\n")
-        .arg(id).arg(maintype).arg(name.toHtmlEscaped()).arg(x).arg(y).arg(attributes, inner);
+        .arg(id)
+        .arg(maintype)
+        .arg(name.toHtmlEscaped())
+        .arg(x)
+        .arg(y)
+        .arg(attributes, inner);
 }
 
 QString net(unsigned id, unsigned fromNode, unsigned toNode, int toInput)
@@ -243,13 +251,15 @@ QString net(unsigned id, unsigned fromNode, unsigned toNode, int toInput)
     return QStringLiteral("<net id=\"%1\"><slot nodeid=\"%3\" channel=\"%4\" position=\"1\" id=\"1\"/>"
                           "<slot nodeid=\"%2\" channel=\"0\" position=\"2\" id=\"2\"/>"
                           "<line startid=\"2\" endid=\"1\"/></net>\n")
-        .arg(id).arg(fromNode).arg(toNode).arg(toInput);
+        .arg(id)
+        .arg(fromNode)
+        .arg(toNode)
+        .arg(toInput);
 }
 
 QByteArray model(const QString& body, const QString& attributes)
 {
-    return (QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<model type=\"state\"%1>\n")
-                .arg(attributes)
+    return (QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<model type=\"state\"%1>\n").arg(attributes)
             + body + QStringLiteral("</model>\n"))
         .toUtf8();
 }

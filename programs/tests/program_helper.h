@@ -69,6 +69,8 @@ public:
     QMap<QString, QString> parameterMap;
     std::atomic<int> starts {0}, stops {0}, resets {0}, reads {0}, steps {0}, writes {0};
     std::atomic<int> stopsDuringStep {0};
+    // Stops that followed a stop with no start between: one stop performed twice.
+    std::atomic<int> repeatedStops {0};
     std::atomic<int> exitAtStep {0};
     std::atomic<int> exitCode {0};
     std::atomic<int> stepResult {0};
@@ -82,6 +84,7 @@ protected:
 private:
     void note(const char* call);
     std::atomic<bool> inStep {false};
+    std::atomic<bool> stopped {false};
 };
 
 // The same for the image cycle (flag 8).
@@ -142,7 +145,7 @@ QString node(unsigned id, unsigned maintype, int x, int y, const QString& name =
 // A net from output (side 2) index 0 of one block to input (side 1) index of another.
 QString net(unsigned id, unsigned fromNode, unsigned toNode, int toInput = 0);
 QByteArray model(const QString& body, const QString& attributes = QString());
-}
+} // namespace workspace
 
 // Parses the text and loads it through the registry; null when either fails.
 State* loadProgram(StateManager& manager, const QByteArray& text,

@@ -36,12 +36,11 @@ public:
 private:
     int m_argc = 1;
     char m_name[16] = "drasvel_tests";
-    char* m_argv[2] = { m_name, nullptr };
+    char* m_argv[2] = {m_name, nullptr};
     std::unique_ptr<QApplication> m_application;
 };
 
-const ::testing::Environment* const registered =
-    ::testing::AddGlobalTestEnvironment(new QApplicationEnvironment);
+const ::testing::Environment* const registered = ::testing::AddGlobalTestEnvironment(new QApplicationEnvironment);
 
 } // namespace
 

@@ -16,8 +16,7 @@ SpineTestNode::SpineTestNode(QGraphicsScene* canvas, unsigned id, const NodeType
 
 SpineTestNode::~SpineTestNode() = default;
 
-SpineTestProgram::SpineTestProgram(int id, StateBase_t::statebase_t kind)
-    : StateBase(kind, id)
+SpineTestProgram::SpineTestProgram(int id, StateBase_t::statebase_t kind) : StateBase(kind, id)
 {
 }
 
@@ -127,8 +126,7 @@ void SpineTestProgram::deleteNode(Node* node)
     delete node;
 }
 
-RecordingShell::RecordingShell()
-    : m_window(new Window)
+RecordingShell::RecordingShell() : m_window(new Window)
 {
     ShellServices::install(this);
 }

@@ -71,7 +71,7 @@ public:
     void deleteNode(Node* node);
 
     QStringList log;
-    std::atomic<bool> running { false };
+    std::atomic<bool> running {false};
 };
 
 class RecordingShell : public ShellServices
@@ -89,7 +89,7 @@ public:
     QList<int> receivedEvents();
 
     QStringList messages;
-    QSize canvasSize { 996, 996 };
+    QSize canvasSize {996, 996};
 
 private:
     class Window : public QObject
@@ -110,4 +110,4 @@ namespace spine {
 NodeType valueBlock(int inputs, int outputs);
 NodeType vectorBlock(int inputs, int outputs);
 NodeType transitionBlock(int inputs, int outputs);
-}
+} // namespace spine

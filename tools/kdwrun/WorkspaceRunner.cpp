@@ -1,10 +1,13 @@
 #include "WorkspaceRunner.h"
 
+#include "ChartRunner.h"
+
 #include "State.h"
 #include "StateManager.h"
 #include "StateProcessor.h"
 #include "WorkspaceFile.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -31,7 +34,7 @@ private:
 
 } // namespace
 
-WorkspaceRunner::WorkspaceRunner(QTextStream& output, QTextStream& errors) : out(output), err(errors)
+WorkspaceRunner::WorkspaceRunner(QTextStream& output, QTextStream& errors) : m_out(output), m_err(errors)
 {
 }
 
@@ -40,48 +43,86 @@ QString WorkspaceRunner::usage()
     return QStringLiteral("usage: kdwrun FILE.kdw [--cycles N] [--save OUT.kdw]");
 }
 
-bool WorkspaceRunner::parseArguments(const QStringList& arguments)
+void WorkspaceRunner::reportError(const QString& file, const QString& reason)
 {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == QLatin1String("--cycles") && hasValue && cycles < 0) {
-            bool ok = false;
-            cycles = arguments.at(++i).toLongLong(&ok);
-            if (!ok || cycles < 0)
-                return false;
-        } else if (argument == QLatin1String("--save") && hasValue && saveName.isEmpty()) {
-            saveName = arguments.at(++i);
-            if (saveName.isEmpty())
-                return false;
-        } else if (!argument.startsWith(QLatin1String("--")) && fileName.isEmpty()) {
-            fileName = argument;
-        } else {
-            return false;
-        }
+    m_err << name << ": " << file << ": " << reason << Qt::endl;
+}
+
+WorkspaceRunner::Parsed WorkspaceRunner::parseArguments(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Loads a workspace file as drasvel would, optionally saves it again, and steps its program\n"
+                       "without the 20 ms pauses, printing \"cycle <n> exit <code>\" after each cycle."));
+    parser.addPositionalArgument(QStringLiteral("FILE.kdw"), QStringLiteral("The workspace file to load."));
+    const QCommandLineOption cyclesOption(
+        QStringLiteral("cycles"),
+        QStringLiteral("Steps the program up to N cycles; it stops earlier at an exit number."), QStringLiteral("N"));
+    const QCommandLineOption saveOption(QStringLiteral("save"),
+                                        QStringLiteral("Saves the loaded program to OUT.kdw before it runs."),
+                                        QStringLiteral("OUT.kdw"));
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Shows this help and exits."));
+    const QCommandLineOption versionOption(QStringLiteral("version"), QStringLiteral("Shows the version and exits."));
+    parser.addOptions({cyclesOption, saveOption, helpOption, versionOption});
+
+    auto refuse = [this](const QString& reason) {
+        m_err << name << ": " << reason << Qt::endl << usage() << Qt::endl;
+        return Parsed::Refused;
+    };
+    if (!parser.parse(QStringList {QString::fromLatin1(name)} + arguments))
+        return refuse(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        m_out << parser.helpText();
+        m_out.flush();
+        return Parsed::Answered;
     }
-    return !fileName.isEmpty();
+    if (parser.isSet(versionOption)) {
+        m_out << name << ' ' << DRASVEL_VERSION << Qt::endl;
+        return Parsed::Answered;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
+        return refuse(files.isEmpty() ? QStringLiteral("no workspace file given")
+                                      : QStringLiteral("more than one workspace file given"));
+    m_fileName = files.first();
+    if (parser.values(cyclesOption).size() > 1 || parser.values(saveOption).size() > 1)
+        return refuse(QStringLiteral("an option is given twice"));
+    if (parser.isSet(cyclesOption)) {
+        bool ok = false;
+        m_cycles = parser.value(cyclesOption).toLongLong(&ok);
+        if (!ok || m_cycles < 0)
+            return refuse(QStringLiteral("--cycles takes a whole number of at least 0"));
+    }
+    if (parser.isSet(saveOption)) {
+        m_saveName = parser.value(saveOption);
+        if (m_saveName.isEmpty())
+            return refuse(QStringLiteral("--save takes a file name"));
+    }
+    return Parsed::Run;
 }
 
 int WorkspaceRunner::run(const QStringList& arguments)
 {
-    if (!parseArguments(arguments)) {
-        err << usage() << Qt::endl;
-        return BadArguments;
+    switch (parseArguments(arguments)) {
+    case Parsed::Answered: return Success;
+    case Parsed::Refused: return BadArguments;
+    case Parsed::Run: break;
     }
     WorkspaceFile file;
-    if (!file.read(fileName)) {
-        err << file.errorMessage() << Qt::endl;
+    if (!file.read(m_fileName)) {
+        reportError(m_fileName, file.errorMessage());
         return LoadFailed;
     }
     SynchronousEngine engine;
     StateManager manager;
+    if (file.type() == QLatin1String("statechart"))
+        return ChartRunner(m_out, m_err).run(manager, m_fileName, file.root(), m_cycles, m_saveName);
     State* program = nullptr;
-    // Sequence charts are not built yet; like any other type they do not load here.
     if (file.type() == QLatin1String("state"))
-        program = manager.loadState(nullptr, fileName, file.root());
+        program = manager.loadState(nullptr, m_fileName, file.root());
     if (!program) {
-        err << WorkspaceFile::notLoadedMessage(fileName) << Qt::endl;
+        reportError(m_fileName, WorkspaceFile::notLoadedMessage(m_fileName));
         return LoadFailed;
     }
     const int status = runLoaded(program);
@@ -92,15 +133,15 @@ int WorkspaceRunner::run(const QStringList& arguments)
 
 int WorkspaceRunner::runLoaded(State* program)
 {
-    if (!saveName.isEmpty()) {
-        program->setFileName(StateManager::registeredFileName(saveName), false);
+    if (!m_saveName.isEmpty()) {
+        program->setFileName(StateManager::registeredFileName(m_saveName), false);
         if (!program->save()) {
             //: %1:filename
-            err << QCoreApplication::translate("MainWindow", "Can not write to %1.").arg(saveName) << Qt::endl;
+            reportError(m_saveName, QCoreApplication::translate("MainWindow", "Can not write to %1.").arg(m_saveName));
             return LoadFailed;
         }
     }
-    if (cycles >= 0)
+    if (m_cycles >= 0)
         runCycles(program);
     return Success;
 }
@@ -109,9 +150,9 @@ void WorkspaceRunner::runCycles(State* program)
 {
     StateProcessor& engine = StateProcessor::current();
     program->start(nullptr);
-    for (long long n = 1; n <= cycles; ++n) {
+    for (long long n = 1; n <= m_cycles; ++n) {
         engine.runCycle();
-        out << "cycle " << n << " exit " << program->exitCode() << Qt::endl;
+        m_out << "cycle " << n << " exit " << program->exitCode() << Qt::endl;
         if (program->exitCode() > 0 || !program->isRunning())
             break;
     }

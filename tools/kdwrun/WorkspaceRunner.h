@@ -12,6 +12,7 @@ class WorkspaceRunner
 {
 public:
     enum Status { Success = 0, LoadFailed = 1, BadArguments = 2 };
+    static constexpr const char* name = "kdwrun";
 
     WorkspaceRunner(QTextStream& out, QTextStream& err);
 
@@ -20,13 +21,16 @@ public:
     static QString usage();
 
 private:
-    bool parseArguments(const QStringList& arguments);
+    enum class Parsed { Run, Answered, Refused };
+    Parsed parseArguments(const QStringList& arguments);
+    // "kdwrun: FILE: reason" on the error stream.
+    void reportError(const QString& file, const QString& reason);
     int runLoaded(State* program);
     void runCycles(State* program);
 
-    QTextStream& out;
-    QTextStream& err;
-    QString fileName;
-    QString saveName;
-    long long cycles = -1;
+    QTextStream& m_out;
+    QTextStream& m_err;
+    QString m_fileName;
+    QString m_saveName;
+    long long m_cycles = -1;
 };

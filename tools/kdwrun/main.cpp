@@ -1,13 +1,14 @@
-// kdwrun FILE.kdw [--cycles N] [--save OUT.kdw]: loads a workspace file as the program
-// would, saves it and steps it without the 20 ms pauses. For tests and diagnosis.
+// kdwrun FILE.kdw [--cycles N] [--save OUT.kdw] [--robot HOST[:PORT]] [--camera FRAME.jpg]:
+// loads a workspace file as the program would, saves it and steps it without the 20 ms
+// pauses. For tests and diagnosis; --help lists the runner's own options.
 
 #include "BlockKinds.h"
+#include "CameraHook.h"
+#include "RobotOption.h"
 #include "WorkspaceRunner.h"
 
 #include <QApplication>
 #include <QTextStream>
-
-#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -18,6 +19,13 @@ int main(int argc, char** argv)
     registerBlockKinds();
     QTextStream out(stdout);
     QTextStream err(stderr);
+    QStringList arguments = application.arguments().mid(1);
+    RobotOption robot; // --robot HOST[:PORT]
+    if (!robot.take(arguments, err))
+        return WorkspaceRunner::BadArguments;
+    CameraHook camera; // --camera FRAME.jpg
+    if (!camera.takeArguments(arguments, err))
+        return WorkspaceRunner::BadArguments;
     WorkspaceRunner runner(out, err);
-    return runner.run(application.arguments().mid(1));
+    return runner.run(arguments);
 }

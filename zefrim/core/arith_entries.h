@@ -55,9 +55,9 @@ inline void addRowInPlace(const AddInPlaceKernels& k, const int16_t* s, int16_t*
 // A scale factor above 16 leaves nothing of any sum: the destination is filled with 0.
 using RegionFill = ImagingStatus (*)(int16_t, int16_t*, int32_t, int32_t, int32_t);
 
-inline ImagingStatus addImages(const AddKernels& kernels, RegionFill fill, const int16_t* pSrc1, int32_t src1Step,
-                               const int16_t* pSrc2, int32_t src2Step, int16_t* pDst, int32_t dstStep,
-                               RoiSize roi, int32_t scaleFactor)
+inline ImagingStatus addImages(const AddKernels& kernels, RegionFill fill, const int16_t* pSrc1,
+                               int32_t src1Step, const int16_t* pSrc2, int32_t src2Step, int16_t* pDst,
+                               int32_t dstStep, RoiSize roi, int32_t scaleFactor)
 {
     if (pSrc1 == nullptr || pSrc2 == nullptr || pDst == nullptr)
         return StatusNullPointer;
@@ -66,8 +66,8 @@ inline ImagingStatus addImages(const AddKernels& kernels, RegionFill fill, const
     if (scaleFactor > 16)
         return fill(0, pDst, dstStep, roi.width, roi.height);
     for (int32_t y = 0; y < roi.height; ++y)
-        addRow(kernels, rowAt(pSrc1, y, src1Step), rowAt(pSrc2, y, src2Step), rowAt(pDst, y, dstStep), roi.width,
-               scaleFactor);
+        addRow(kernels, rowAt(pSrc1, y, src1Step), rowAt(pSrc2, y, src2Step), rowAt(pDst, y, dstStep),
+               roi.width, scaleFactor);
     return StatusOk;
 }
 
@@ -82,7 +82,8 @@ inline ImagingStatus addImagesInPlace(const AddInPlaceKernels& kernels, RegionFi
     if (scaleFactor > 16)
         return fill(0, pSrcDst, srcDstStep, roi.width, roi.height);
     for (int32_t y = 0; y < roi.height; ++y)
-        addRowInPlace(kernels, rowAt(pSrc, y, srcStep), rowAt(pSrcDst, y, srcDstStep), roi.width, scaleFactor);
+        addRowInPlace(kernels, rowAt(pSrc, y, srcStep), rowAt(pSrcDst, y, srcDstStep), roi.width,
+                      scaleFactor);
     return StatusOk;
 }
 

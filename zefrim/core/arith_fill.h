@@ -8,8 +8,7 @@
 
 namespace {
 
-template <class L>
-struct FillPattern {
+template <class L> struct FillPattern {
     typename L::V even, odd;
     explicit FillPattern(int16_t value)
     {
@@ -17,7 +16,10 @@ struct FillPattern {
         even = L::splat(value);
         odd = L::splat(static_cast<int16_t>(static_cast<uint16_t>((bits >> 8) | (bits << 8))));
     }
-    typename L::V at(const uint8_t* rowStart, const uint8_t* p) const { return ((p - rowStart) & 1) ? odd : even; }
+    typename L::V at(const uint8_t* rowStart, const uint8_t* p) const
+    {
+        return ((p - rowStart) & 1) ? odd : even;
+    }
 };
 
 // One row of `bytes` bytes (at least one vector): an unaligned head, aligned whole vectors from

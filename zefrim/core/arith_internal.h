@@ -12,18 +12,18 @@ ImagingStatus setImage16s_s1(int16_t value, int16_t* pDst, int32_t dstStep, int3
 ImagingStatus setImage16s_s2(int16_t value, int16_t* pDst, int32_t dstStep, int32_t width, int32_t height);
 ImagingStatus setImage16s_s3(int16_t value, int16_t* pDst, int32_t dstStep, int32_t width, int32_t height);
 
-#define ZEFRIM_ADD_ROW_KERNELS(build)                                                                       \
-    void addRowSat_##build(const int16_t* a, const int16_t* b, int16_t* dst, int32_t count);               \
-    void addRowHalf_##build(const int16_t* a, const int16_t* b, int16_t* dst, int32_t count);              \
-    void addRowScaled_##build(const int16_t* a, const int16_t* b, int16_t* dst, int32_t count,             \
-                              int32_t scaleFactor);                                                         \
-    void addRowShifted_##build(const int16_t* a, const int16_t* b, int16_t* dst, int32_t count,            \
-                               int32_t shift);                                                              \
-    void addRowSign_##build(const int16_t* a, const int16_t* b, int16_t* dst, int32_t count);              \
-    void addRowInPlaceSat_##build(const int16_t* src, int16_t* srcDst, int32_t count);                     \
-    void addRowInPlaceHalf_##build(const int16_t* src, int16_t* srcDst, int32_t count);                    \
-    void addRowInPlaceScaled_##build(const int16_t* src, int16_t* srcDst, int32_t count,                   \
-                                     int32_t scaleFactor);                                                  \
+#define ZEFRIM_ADD_ROW_KERNELS(build)                                                                        \
+    void addRowSat_##build(const int16_t* a, const int16_t* b, int16_t* dst, int32_t count);                 \
+    void addRowHalf_##build(const int16_t* a, const int16_t* b, int16_t* dst, int32_t count);                \
+    void addRowScaled_##build(const int16_t* a, const int16_t* b, int16_t* dst, int32_t count,               \
+                              int32_t scaleFactor);                                                          \
+    void addRowShifted_##build(const int16_t* a, const int16_t* b, int16_t* dst, int32_t count,              \
+                               int32_t shift);                                                               \
+    void addRowSign_##build(const int16_t* a, const int16_t* b, int16_t* dst, int32_t count);                \
+    void addRowInPlaceSat_##build(const int16_t* src, int16_t* srcDst, int32_t count);                       \
+    void addRowInPlaceHalf_##build(const int16_t* src, int16_t* srcDst, int32_t count);                      \
+    void addRowInPlaceScaled_##build(const int16_t* src, int16_t* srcDst, int32_t count,                     \
+                                     int32_t scaleFactor);                                                   \
     void addRowInPlaceShifted_##build(const int16_t* src, int16_t* srcDst, int32_t count, int32_t shift);
 
 ZEFRIM_ADD_ROW_KERNELS(s1)

@@ -32,8 +32,7 @@ inline void walkRow16(const int16_t* dst, int32_t count, Step vectorStep, Single
     L::finish();
 }
 
-template <class L>
-inline typename L::V roundHalfEven32(typename L::V s, int32_t scaleFactor)
+template <class L> inline typename L::V roundHalfEven32(typename L::V s, int32_t scaleFactor)
 {
     const typename L::V bias = L::splat32((1 << (scaleFactor - 1)) - 1);
     const typename L::V parity = L::and32(L::shiftRightLogical32(s, scaleFactor), L::splat32(1));
@@ -41,13 +40,11 @@ inline typename L::V roundHalfEven32(typename L::V s, int32_t scaleFactor)
 }
 
 // Lane results of one scale-factor case each.
-template <class L>
-struct SumSat {
+template <class L> struct SumSat {
     typename L::V operator()(typename L::V a, typename L::V b) const { return L::addSat(a, b); }
 };
 
-template <class L>
-struct SumScaled {
+template <class L> struct SumScaled {
     int32_t scaleFactor;
     typename L::V operator()(typename L::V a, typename L::V b) const
     {
@@ -59,8 +56,7 @@ struct SumScaled {
 };
 
 // Shifting the saturated sum equals shifting the exact one: a sum outside 16 bits saturates anyway.
-template <class L>
-struct SumShifted {
+template <class L> struct SumShifted {
     int32_t shift;
     typename L::V operator()(typename L::V a, typename L::V b) const
     {
@@ -72,8 +68,7 @@ struct SumShifted {
 };
 
 // The saturated sum in the upper half of a 32-bit value narrows to its sign.
-template <class L>
-struct SumSign {
+template <class L> struct SumSign {
     typename L::V operator()(typename L::V a, typename L::V b) const
     {
         const typename L::V sum = L::addSat(a, b);
@@ -82,15 +77,15 @@ struct SumSign {
 };
 
 template <class L, class Op>
-inline void addRowWith(const int16_t* a, const int16_t* b, int16_t* dst, int32_t count, Op op, int32_t scaleFactor)
+inline void addRowWith(const int16_t* a, const int16_t* b, int16_t* dst, int32_t count, Op op,
+                       int32_t scaleFactor)
 {
     walkRow16<L>(
         dst, count, [&](int32_t i) { L::store(dst + i, op(L::load(a + i), L::load(b + i))); },
         [&](int32_t i) { store16(dst, i, scaledSum(load16(a, i), load16(b, i), scaleFactor)); });
 }
 
-template <class L>
-inline typename L::V squareLanes(typename L::V x, int32_t scaleFactor)
+template <class L> inline typename L::V squareLanes(typename L::V x, int32_t scaleFactor)
 {
     const typename L::V low = L::interleaveLow(x, L::zero());
     const typename L::V high = L::interleaveHigh(x, L::zero());
@@ -125,8 +120,9 @@ inline void squareRowCases(const int16_t* src, int16_t* dst, int32_t count, int3
         return;
     }
     if (scaleFactor > 30) {
-        walkRow16<L>(dst, count, [&](int32_t i) { L::store(dst + i, L::zero()); },
-                     [&](int32_t i) { store16(dst, i, 0); });
+        walkRow16<L>(
+            dst, count, [&](int32_t i) { L::store(dst + i, L::zero()); },
+            [&](int32_t i) { store16(dst, i, 0); });
         return;
     }
     walkRow16<L>(
@@ -139,7 +135,8 @@ inline void squareRowCases(const int16_t* src, int16_t* dst, int32_t count, int3
 }
 
 template <class L, class Load>
-inline ImagingStatus squareRow(const int16_t* src, int16_t* dst, int32_t count, int32_t scaleFactor, Load load)
+inline ImagingStatus squareRow(const int16_t* src, int16_t* dst, int32_t count, int32_t scaleFactor,
+                               Load load)
 {
     if (src == nullptr || dst == nullptr)
         return StatusNullPointer;
@@ -153,37 +150,40 @@ inline ImagingStatus squareRow(const int16_t* src, int16_t* dst, int32_t count, 
 
 // Defines one build's addition kernels (in place and not) from its lane types: SL for the
 // saturating cases (0 and -16 and below), L for the others.
-#define ZEFRIM_DEFINE_ADD_ROW_KERNELS(build, SL, L)                                                              \
-    void addRowSat_##build(const int16_t* a, const int16_t* b, int16_t* d, int32_t n)                       \
+#define ZEFRIM_DEFINE_ADD_ROW_KERNELS(build, SL, L)                                                          \
+    void addRowSat_##build(const int16_t* a, const int16_t* b, int16_t* d, int32_t n)                        \
     {                                                                                                        \
-        addRowWith<SL>(a, b, d, n, SumSat<SL>{}, 0);                                                           \
+        addRowWith<SL>(a, b, d, n, SumSat<SL>{}, 0);                                                         \
     }                                                                                                        \
-    void addRowHalf_##build(const int16_t* a, const int16_t* b, int16_t* d, int32_t n)                      \
+    void addRowHalf_##build(const int16_t* a, const int16_t* b, int16_t* d, int32_t n)                       \
     {                                                                                                        \
         addRowWith<L>(a, b, d, n, SumScaled<L>{1}, 1);                                                       \
     }                                                                                                        \
-    void addRowScaled_##build(const int16_t* a, const int16_t* b, int16_t* d, int32_t n, int32_t sf)        \
+    void addRowScaled_##build(const int16_t* a, const int16_t* b, int16_t* d, int32_t n, int32_t sf)         \
     {                                                                                                        \
         addRowWith<L>(a, b, d, n, SumScaled<L>{sf}, sf);                                                     \
     }                                                                                                        \
-    void addRowShifted_##build(const int16_t* a, const int16_t* b, int16_t* d, int32_t n, int32_t shift)    \
+    void addRowShifted_##build(const int16_t* a, const int16_t* b, int16_t* d, int32_t n, int32_t shift)     \
     {                                                                                                        \
         addRowWith<L>(a, b, d, n, SumShifted<L>{shift}, -shift);                                             \
     }                                                                                                        \
-    void addRowSign_##build(const int16_t* a, const int16_t* b, int16_t* d, int32_t n)                      \
+    void addRowSign_##build(const int16_t* a, const int16_t* b, int16_t* d, int32_t n)                       \
     {                                                                                                        \
-        addRowWith<SL>(a, b, d, n, SumSign<SL>{}, -16);                                                        \
+        addRowWith<SL>(a, b, d, n, SumSign<SL>{}, -16);                                                      \
     }                                                                                                        \
-    void addRowInPlaceSat_##build(const int16_t* s, int16_t* d, int32_t n) { addRowSat_##build(s, d, d, n); } \
-    void addRowInPlaceHalf_##build(const int16_t* s, int16_t* d, int32_t n)                                 \
+    void addRowInPlaceSat_##build(const int16_t* s, int16_t* d, int32_t n)                                   \
+    {                                                                                                        \
+        addRowSat_##build(s, d, d, n);                                                                       \
+    }                                                                                                        \
+    void addRowInPlaceHalf_##build(const int16_t* s, int16_t* d, int32_t n)                                  \
     {                                                                                                        \
         addRowHalf_##build(s, d, d, n);                                                                      \
     }                                                                                                        \
-    void addRowInPlaceScaled_##build(const int16_t* s, int16_t* d, int32_t n, int32_t sf)                   \
+    void addRowInPlaceScaled_##build(const int16_t* s, int16_t* d, int32_t n, int32_t sf)                    \
     {                                                                                                        \
         addRowScaled_##build(s, d, d, n, sf);                                                                \
     }                                                                                                        \
-    void addRowInPlaceShifted_##build(const int16_t* s, int16_t* d, int32_t n, int32_t shift)               \
+    void addRowInPlaceShifted_##build(const int16_t* s, int16_t* d, int32_t n, int32_t shift)                \
     {                                                                                                        \
         addRowShifted_##build(s, d, d, n, shift);                                                            \
     }

@@ -45,7 +45,10 @@ struct MmxLanes {
     static V lessThan(V a, V b) { return _mm_cmpgt_pi16(b, a); }
     static V equal(V a, V b) { return _mm_cmpeq_pi16(a, b); }
     static V greaterThan(V a, V b) { return _mm_cmpgt_pi16(a, b); }
-    static V pick(V mask, V ifSet, V ifClear) { return _mm_or_si64(_mm_and_si64(mask, ifSet), _mm_andnot_si64(mask, ifClear)); }
+    static V pick(V mask, V ifSet, V ifClear)
+    {
+        return _mm_or_si64(_mm_and_si64(mask, ifSet), _mm_andnot_si64(mask, ifClear));
+    }
 
     static V interleaveLow(V a, V b) { return _mm_unpacklo_pi16(a, b); }
     static V interleaveHigh(V a, V b) { return _mm_unpackhi_pi16(a, b); }

@@ -50,16 +50,19 @@ constexpr AddInPlaceKernels kAddInPlace{addRowInPlaceSat_s1, addRowInPlaceHalf_s
 
 extern "C" {
 
-ImagingStatus zfmiAdd_16s_C1RSfs_s1(const int16_t* pSrc1, int32_t src1Step, const int16_t* pSrc2, int32_t src2Step,
-                                    int16_t* pDst, int32_t dstStep, RoiSize roiSize, int32_t scaleFactor)
+ImagingStatus zfmiAdd_16s_C1RSfs_s1(const int16_t* pSrc1, int32_t src1Step, const int16_t* pSrc2,
+                                    int32_t src2Step, int16_t* pDst, int32_t dstStep, RoiSize roiSize,
+                                    int32_t scaleFactor)
 {
-    return addImages(kAdd, setImage16s_s1, pSrc1, src1Step, pSrc2, src2Step, pDst, dstStep, roiSize, scaleFactor);
+    return addImages(kAdd, setImage16s_s1, pSrc1, src1Step, pSrc2, src2Step, pDst, dstStep, roiSize,
+                     scaleFactor);
 }
 
-ImagingStatus zfmiAdd_16s_C1IRSfs_s1(const int16_t* pSrc, int32_t srcStep, int16_t* pSrcDst, int32_t srcDstStep,
-                                     RoiSize roiSize, int32_t scaleFactor)
+ImagingStatus zfmiAdd_16s_C1IRSfs_s1(const int16_t* pSrc, int32_t srcStep, int16_t* pSrcDst,
+                                     int32_t srcDstStep, RoiSize roiSize, int32_t scaleFactor)
 {
-    return addImagesInPlace(kAddInPlace, setImage16s_s1, pSrc, srcStep, pSrcDst, srcDstStep, roiSize, scaleFactor);
+    return addImagesInPlace(kAddInPlace, setImage16s_s1, pSrc, srcStep, pSrcDst, srcDstStep, roiSize,
+                            scaleFactor);
 }
 
 ImagingStatus zfmiSqr_16s_C1RSfs_s1(const int16_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep,

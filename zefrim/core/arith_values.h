@@ -43,8 +43,7 @@ inline int32_t scaledSquare(int32_t x, int32_t scaleFactor)
 }
 
 // Calls `each` with the per-value rule of one scale factor, chosen once for a whole row.
-template <class Each>
-inline void withSumRule(int32_t scaleFactor, Each each)
+template <class Each> inline void withSumRule(int32_t scaleFactor, Each each)
 {
     // Scale factor 1 (the line detector's) gets constant shifts.
     if (scaleFactor == 0)
@@ -61,8 +60,7 @@ inline void withSumRule(int32_t scaleFactor, Each each)
         each([](int32_t a, int32_t b) { return scaledSum(a, b, -16); });
 }
 
-template <class Each>
-inline void withSquareRule(int32_t scaleFactor, Each each)
+template <class Each> inline void withSquareRule(int32_t scaleFactor, Each each)
 {
     if (scaleFactor > 30)
         each([](int32_t) { return 0; });

@@ -2,13 +2,14 @@
 // holds their addresses; code inside one build calls its own build's functions directly.
 #pragma once
 
+#include "build_token.h"
 #include "zefrim/zefrim.h"
 
 extern "C" {
-#define ZEFRIM_EXPORT(ret, name, params, args) \
-    ret name##_gn params;                      \
-    ret name##_s1 params;                      \
-    ret name##_s2 params;                      \
+#define ZEFRIM_EXPORT(ret, name, params, args)                                                               \
+    ret name##_gn params;                                                                                    \
+    ret name##_s1 params;                                                                                    \
+    ret name##_s2 params;                                                                                    \
     ret name##_s3 params;
 #include "zefrim/exports_signal.def"
 #include "zefrim/exports_image.def"

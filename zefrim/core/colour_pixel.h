@@ -77,9 +77,9 @@ struct HueTerms {
     int32_t numerator, sextant;
 };
 
-inline HueTerms pickHueTerms(int32_t firstMask, int32_t secondMask, int32_t firstNumerator, int32_t firstSextant,
-                             int32_t secondNumerator, int32_t secondSextant, int32_t otherNumerator,
-                             int32_t otherSextant)
+inline HueTerms pickHueTerms(int32_t firstMask, int32_t secondMask, int32_t firstNumerator,
+                             int32_t firstSextant, int32_t secondNumerator, int32_t secondSextant,
+                             int32_t otherNumerator, int32_t otherSextant)
 {
     const int32_t second = secondMask & ~firstMask, other = ~(firstMask | secondMask);
     return {(firstMask & firstNumerator) | (second & secondNumerator) | (other & otherNumerator),
@@ -123,8 +123,8 @@ using PixelFunction = void (*)(const uint8_t*, uint8_t*);
 
 // Shared entry of the six conversions: checks (no step check), then one row routine per row.
 template <class RowRoutine>
-inline ImagingStatus convertColourRows(const uint8_t* pSrc, int32_t srcStep, uint8_t* pDst,
-                                       int32_t dstStep, RoiSize roi, RowRoutine convertRow)
+inline ImagingStatus convertColourRows(const uint8_t* pSrc, int32_t srcStep, uint8_t* pDst, int32_t dstStep,
+                                       RoiSize roi, RowRoutine convertRow)
 {
     if (pSrc == nullptr || pDst == nullptr)
         return StatusNullPointer;

@@ -90,11 +90,11 @@ ImagingStatus convertAndFence(const uint8_t* pSrc, int32_t srcStep, uint8_t* pDs
 
 } // namespace
 
-#define ZEFRIM_COLOUR_ENTRY(name, row)                                                             \
-    ImagingStatus name(const uint8_t* pSrc, int32_t srcStep, uint8_t* pDst, int32_t dstStep,       \
-                       RoiSize roiSize)                                                            \
-    {                                                                                              \
-        return convertAndFence(pSrc, srcStep, pDst, dstStep, roiSize, row);                        \
+#define ZEFRIM_COLOUR_ENTRY(name, row)                                                                       \
+    ImagingStatus name(const uint8_t* pSrc, int32_t srcStep, uint8_t* pDst, int32_t dstStep,                 \
+                       RoiSize roiSize)                                                                      \
+    {                                                                                                        \
+        return convertAndFence(pSrc, srcStep, pDst, dstStep, roiSize, row);                                  \
     }
 
 extern "C" {

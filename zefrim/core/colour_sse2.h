@@ -52,7 +52,8 @@ inline __m128i signedTerm(__m128i x, int preShift, int16_t weight)
 
 inline __m128i unsignedTerm(__m128i x, int preShift, uint16_t weight)
 {
-    return _mm_mulhi_epu16(_mm_sll_epi16(x, _mm_cvtsi32_si128(preShift)), _mm_set1_epi16(static_cast<int16_t>(weight)));
+    return _mm_mulhi_epu16(_mm_sll_epi16(x, _mm_cvtsi32_si128(preShift)),
+                           _mm_set1_epi16(static_cast<int16_t>(weight)));
 }
 
 // floor((a x wa + b x wb) / 2^shift) over 32-bit sums, narrowed back to 16-bit lanes.
@@ -81,10 +82,14 @@ inline void yCbCrGroupSse2(const uint8_t* src, uint8_t* dst, int32_t count)
 {
     const __m128i r = channelOfGroup(src, 0, count), g = channelOfGroup(src, 1, count);
     const __m128i b = channelOfGroup(src, 2, count);
-    auto finish = [](__m128i sum, int16_t offset) { return _mm_add_epi16(_mm_srai_epi16(sum, 4), _mm_set1_epi16(offset)); };
+    auto finish = [](__m128i sum, int16_t offset) {
+        return _mm_add_epi16(_mm_srai_epi16(sum, 4), _mm_set1_epi16(offset));
+    };
     const __m128i y = finish(_mm_adds_epi16(pairTerm(r, g, 8421, 16515, 11), unsignedTerm(b, 5, 3211)), 16);
-    const __m128i cb = finish(_mm_adds_epi16(pairTerm(r, g, -4850, -9535, 11), unsignedTerm(b, 5, 14385)), 128);
-    const __m128i cr = finish(_mm_adds_epi16(pairTerm(r, g, 14385, -12059, 11), signedTerm(b, 5, -2327)), 128);
+    const __m128i cb =
+        finish(_mm_adds_epi16(pairTerm(r, g, -4850, -9535, 11), unsignedTerm(b, 5, 14385)), 128);
+    const __m128i cr =
+        finish(_mm_adds_epi16(pairTerm(r, g, 14385, -12059, 11), signedTerm(b, 5, -2327)), 128);
     storeThreeChannels(dst, y, cb, cr, count);
 }
 
@@ -94,8 +99,8 @@ inline void yCbCrToRgbGroupSse2(const uint8_t* src, uint8_t* dst, int32_t count)
     const __m128i p = _mm_sub_epi16(channelOfGroup(src, 1, count), _mm_set1_epi16(128));
     const __m128i q = _mm_sub_epi16(channelOfGroup(src, 2, count), _mm_set1_epi16(128));
     const __m128i red = _mm_srai_epi16(_mm_adds_epi16(y, signedTerm(q, 7, 13074)), 4);
-    const __m128i green =
-        _mm_srai_epi16(_mm_adds_epi16(_mm_adds_epi16(y, signedTerm(q, 7, -6660)), signedTerm(p, 7, -3203)), 4);
+    const __m128i green = _mm_srai_epi16(
+        _mm_adds_epi16(_mm_adds_epi16(y, signedTerm(q, 7, -6660)), signedTerm(p, 7, -3203)), 4);
     const __m128i blue = _mm_srai_epi16(_mm_adds_epi16(y, signedTerm(p, 7, 16523)), 4);
     storeThreeChannels(dst, red, green, blue, count);
 }
@@ -103,8 +108,10 @@ inline void yCbCrToRgbGroupSse2(const uint8_t* src, uint8_t* dst, int32_t count)
 inline void yuvHalfGroupSse2(const uint8_t* src, uint8_t* dst)
 {
     const __m128i r = channelOfGroup(src, 0, 8), g = channelOfGroup(src, 1, 8), b = channelOfGroup(src, 2, 8);
-    const __m128i luma = _mm_srli_epi16(
-        _mm_adds_epu16(_mm_adds_epu16(unsignedTerm(r, 8, 19595), unsignedTerm(g, 8, 38469)), unsignedTerm(b, 8, 7471)), 8);
+    const __m128i luma =
+        _mm_srli_epi16(_mm_adds_epu16(_mm_adds_epu16(unsignedTerm(r, 8, 19595), unsignedTerm(g, 8, 38469)),
+                                      unsignedTerm(b, 8, 7471)),
+                       8);
     auto chroma = [&](int16_t wr, int16_t wg, int16_t wb) {
         const __m128i sum =
             _mm_adds_epi16(_mm_adds_epi16(signedTerm(r, 7, wr), signedTerm(g, 7, wg)), signedTerm(b, 7, wb));
@@ -127,17 +134,21 @@ inline ChannelLanes loadFourPixelsSse2(const uint8_t* s)
 {
     int32_t lastFour;
     std::memcpy(&lastFour, s + 8, sizeof lastFour);
-    const __m128i bytes = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(s)), _mm_cvtsi32_si128(lastFour));
+    const __m128i bytes =
+        _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(s)), _mm_cvtsi32_si128(lastFour));
     const __m128i zero = _mm_setzero_si128();
     const __m128i low = _mm_unpacklo_epi8(bytes, zero), high = _mm_unpackhi_epi8(bytes, zero);
     const __m128 a = _mm_cvtepi32_ps(_mm_unpacklo_epi16(low, zero));  // R0 G0 B0 R1
     const __m128 b = _mm_cvtepi32_ps(_mm_unpackhi_epi16(low, zero));  // G1 B1 R2 G2
     const __m128 c = _mm_cvtepi32_ps(_mm_unpacklo_epi16(high, zero)); // B2 R3 G3 B3
-    const __m128 red = _mm_shuffle_ps(a, _mm_shuffle_ps(b, c, _MM_SHUFFLE(1, 1, 2, 2)), _MM_SHUFFLE(2, 0, 3, 0));
-    const __m128 green = _mm_shuffle_ps(_mm_shuffle_ps(a, b, _MM_SHUFFLE(0, 0, 1, 1)),
-                                        _mm_shuffle_ps(b, c, _MM_SHUFFLE(2, 2, 3, 3)), _MM_SHUFFLE(2, 0, 2, 0));
-    const __m128 blue = _mm_shuffle_ps(_mm_shuffle_ps(a, b, _MM_SHUFFLE(1, 1, 2, 2)),
-                                       _mm_shuffle_ps(c, c, _MM_SHUFFLE(3, 3, 0, 0)), _MM_SHUFFLE(2, 0, 2, 0));
+    const __m128 red =
+        _mm_shuffle_ps(a, _mm_shuffle_ps(b, c, _MM_SHUFFLE(1, 1, 2, 2)), _MM_SHUFFLE(2, 0, 3, 0));
+    const __m128 green =
+        _mm_shuffle_ps(_mm_shuffle_ps(a, b, _MM_SHUFFLE(0, 0, 1, 1)),
+                       _mm_shuffle_ps(b, c, _MM_SHUFFLE(2, 2, 3, 3)), _MM_SHUFFLE(2, 0, 2, 0));
+    const __m128 blue =
+        _mm_shuffle_ps(_mm_shuffle_ps(a, b, _MM_SHUFFLE(1, 1, 2, 2)),
+                       _mm_shuffle_ps(c, c, _MM_SHUFFLE(3, 3, 0, 0)), _MM_SHUFFLE(2, 0, 2, 0));
     return {red, green, blue};
 }
 

@@ -44,9 +44,9 @@ extern "C" {
 ImagingStatus zfmiConvert_8u16s_C1R_s1(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep,
                                        RoiSize roiSize)
 {
-    return widenImage(pSrc, srcStep, pDst, dstStep, roiSize, [](const uint8_t* src, int16_t* dst, RoiSize roi, bool) {
-        convertRow8u16s_s1(src, dst, roi.width);
-    });
+    return widenImage(
+        pSrc, srcStep, pDst, dstStep, roiSize,
+        [](const uint8_t* src, int16_t* dst, RoiSize roi, bool) { convertRow8u16s_s1(src, dst, roi.width); });
 }
 
 // Single values until the source is 8-byte aligned, then 8 values per step streamed.

@@ -43,12 +43,11 @@ ImagingStatus zfmiConvert_16s8u_C1R_s3(const int16_t* pSrc, int32_t srcStep, uin
                                        RoiSize roiSize)
 {
     const bool mayMerge = roiSize.width < kWideRow;
-    const ImagingStatus status =
-        narrowImage(pSrc, srcStep, pDst, dstStep, roiSize, mayMerge,
-                    [](const int16_t* src, uint8_t* dst, int32_t count, RoiSize region, bool merged) {
-                        narrowRow<Sse3Lanes>(src, dst, count, true, 16, narrowingStreams(region, merged),
-                                             packUnsigned);
-                    });
+    const ImagingStatus status = narrowImage(
+        pSrc, srcStep, pDst, dstStep, roiSize, mayMerge,
+        [](const int16_t* src, uint8_t* dst, int32_t count, RoiSize region, bool merged) {
+            narrowRow<Sse3Lanes>(src, dst, count, true, 16, narrowingStreams(region, merged), packUnsigned);
+        });
     if (status == StatusOk)
         _mm_sfence();
     return status;

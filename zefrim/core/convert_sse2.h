@@ -11,8 +11,7 @@ namespace {
 // 8u to 16s, s2 and s3: single values up to a 16-byte destination boundary (an odd destination
 // keeps unaligned stores), 32 values per step (streamed when asked, then fenced), one step of 16
 // with ordinary stores, then single values.
-template <class L>
-inline void widenRowSse(const uint8_t* src, int16_t* dst, int32_t count, bool streaming)
+template <class L> inline void widenRowSse(const uint8_t* src, int16_t* dst, int32_t count, bool streaming)
 {
     int32_t i = 0;
     if (isAligned(dst, 2))
@@ -60,9 +59,9 @@ inline ImagingStatus widenImageSse(const uint8_t* pSrc, int32_t srcStep, int16_t
     constexpr int32_t kStreamingMinWidth = 512;
     return widenImage(pSrc, srcStep, pDst, dstStep, roiSize,
                       [](const uint8_t* src, int16_t* dst, RoiSize roi, bool merged) {
-                          const bool streaming = merged ? regionPixels(roi) > kStreamingMergedPixels
-                                                        : regionPixels(roi) > kStreamingPixels &&
-                                                              roi.width > kStreamingMinWidth;
+                          const bool streaming =
+                              merged ? regionPixels(roi) > kStreamingMergedPixels
+                                     : regionPixels(roi) > kStreamingPixels && roi.width > kStreamingMinWidth;
                           convertRow(src, dst, roi.width, streaming);
                       });
 }

@@ -7,22 +7,23 @@
 namespace {
 
 template <class Row>
-inline ImagingStatus widenImage(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep, RoiSize roi,
-                                Row widenRow)
+inline ImagingStatus widenImage(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep,
+                                RoiSize roi, Row widenRow)
 {
     const ImagingStatus status = checkPairWithSteps(pSrc, srcStep, pDst, dstStep, roi);
     if (status != StatusOk)
         return status;
     const bool merged = dstStep == 2 * srcStep && srcStep == roi.width && mergeIfFits(roi);
-    forEachRow(roi, [&](int32_t y) { widenRow(rowAt(pSrc, y, srcStep), rowAt(pDst, y, dstStep), roi, merged); });
+    forEachRow(roi,
+               [&](int32_t y) { widenRow(rowAt(pSrc, y, srcStep), rowAt(pDst, y, dstStep), roi, merged); });
     return StatusOk;
 }
 
 // 16s to 8u, saturated: single values until the destination (or, without alignOnDestination, the
 // source) reaches `boundary`, whole vectors of 2 x lanes values, then single values.
 template <class L, class Pack>
-inline void narrowRow(const int16_t* src, uint8_t* dst, int32_t count, bool alignOnDestination, uintptr_t boundary,
-                      bool streaming, Pack pack)
+inline void narrowRow(const int16_t* src, uint8_t* dst, int32_t count, bool alignOnDestination,
+                      uintptr_t boundary, bool streaming, Pack pack)
 {
     int32_t i = 0;
     if (alignOnDestination)
@@ -44,8 +45,8 @@ inline void narrowRow(const int16_t* src, uint8_t* dst, int32_t count, bool alig
 }
 
 template <class Row>
-inline ImagingStatus narrowImage(const int16_t* pSrc, int32_t srcStep, uint8_t* pDst, int32_t dstStep, RoiSize roi,
-                                 bool mayMerge, Row narrowRowFn)
+inline ImagingStatus narrowImage(const int16_t* pSrc, int32_t srcStep, uint8_t* pDst, int32_t dstStep,
+                                 RoiSize roi, bool mayMerge, Row narrowRowFn)
 {
     const ImagingStatus status = checkPairWithSteps(pSrc, srcStep, pDst, dstStep, roi);
     if (status != StatusOk)

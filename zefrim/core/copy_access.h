@@ -10,8 +10,7 @@
 
 namespace {
 
-template <class T>
-inline T* rowAt(T* base, int32_t row, int32_t step)
+template <class T> inline T* rowAt(T* base, int32_t row, int32_t step)
 {
     using Byte = std::conditional_t<std::is_const_v<T>, const uint8_t, uint8_t>;
     return reinterpret_cast<T*>(reinterpret_cast<Byte*>(base) + std::ptrdiff_t(row) * step);

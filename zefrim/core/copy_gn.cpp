@@ -34,6 +34,11 @@ ImagingStatus zfmiCopy_8u_C1R_gn(const uint8_t* pSrc, int32_t srcStep, uint8_t* 
     const ImagingStatus status = checkPair(pSrc, pDst, roiSize);
     if (status != StatusOk)
         return status;
+    // Rows that follow each other in both images are one run.
+    if (srcStep == roiSize.width && dstStep == roiSize.width) {
+        std::memcpy(pDst, pSrc, static_cast<size_t>(roiSize.width) * static_cast<size_t>(roiSize.height));
+        return StatusOk;
+    }
     forEachRow(roiSize, [&](int32_t y) {
         std::memcpy(rowAt(pDst, y, dstStep), rowAt(pSrc, y, srcStep), static_cast<size_t>(roiSize.width));
     });
@@ -81,8 +86,8 @@ ImagingStatus zfmiCopy_8u_C4P4R_gn(const uint8_t* pSrc, int32_t srcStep, uint8_t
     return splitIntoPlanes<4>(pSrc, srcStep, pDst, dstStep, roiSize);
 }
 
-ImagingStatus zfmiSwapChannels_8u_C3R_gn(const uint8_t* pSrc, int32_t srcStep, uint8_t* pDst,
-                                         int32_t dstStep, RoiSize roiSize, const int32_t dstOrder[3])
+ImagingStatus zfmiSwapChannels_8u_C3R_gn(const uint8_t* pSrc, int32_t srcStep, uint8_t* pDst, int32_t dstStep,
+                                         RoiSize roiSize, const int32_t dstOrder[3])
 {
     const ImagingStatus status = checkSwap(pSrc, srcStep, pDst, dstStep, roiSize, dstOrder);
     if (status != StatusOk)

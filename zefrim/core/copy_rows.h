@@ -46,11 +46,9 @@ inline int64_t regionPixels(RoiSize roi)
     return int64_t(roi.width) * roi.height;
 }
 
-template <int channels>
-inline bool planesFollowEachOther(int32_t srcStep, int32_t dstStep, RoiSize roi)
+template <int channels> inline bool planesFollowEachOther(int32_t srcStep, int32_t dstStep, RoiSize roi)
 {
-    return srcStep == channels * dstStep && dstStep == roi.width &&
-           int64_t(srcStep) * roi.height < 160000;
+    return srcStep == channels * dstStep && dstStep == roi.width && int64_t(srcStep) * roi.height < 160000;
 }
 
 inline ImagingStatus checkPair(const void* pSrc, const void* pDst, RoiSize roi)
@@ -60,8 +58,8 @@ inline ImagingStatus checkPair(const void* pSrc, const void* pDst, RoiSize roi)
     return hasEmptySide(roi) ? StatusBadSize : StatusOk;
 }
 
-inline ImagingStatus checkPairWithSteps(const void* pSrc, int32_t srcStep, const void* pDst,
-                                        int32_t dstStep, RoiSize roi)
+inline ImagingStatus checkPairWithSteps(const void* pSrc, int32_t srcStep, const void* pDst, int32_t dstStep,
+                                        RoiSize roi)
 {
     const ImagingStatus status = checkPair(pSrc, pDst, roi);
     if (status != StatusOk)
@@ -140,8 +138,7 @@ inline void narrowSaturated(const int16_t* src, uint8_t* dst, int32_t first, int
         dst[j] = static_cast<uint8_t>(clampToByte(load16(src, j)));
 }
 
-template <class RowFn>
-inline void forEachRow(RoiSize roi, RowFn processRow)
+template <class RowFn> inline void forEachRow(RoiSize roi, RowFn processRow)
 {
     for (int32_t y = 0; y < roi.height; ++y)
         processRow(y);

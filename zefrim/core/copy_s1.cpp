@@ -50,8 +50,8 @@ ImagingStatus zfmiCopy_8u_C4P4R_s1(const uint8_t* pSrc, int32_t srcStep, uint8_t
     return splitIntoPlanesVector<4>(pSrc, srcStep, pDst, dstStep, roiSize);
 }
 
-ImagingStatus zfmiSwapChannels_8u_C3R_s1(const uint8_t* pSrc, int32_t srcStep, uint8_t* pDst,
-                                         int32_t dstStep, RoiSize roiSize, const int32_t dstOrder[3])
+ImagingStatus zfmiSwapChannels_8u_C3R_s1(const uint8_t* pSrc, int32_t srcStep, uint8_t* pDst, int32_t dstStep,
+                                         RoiSize roiSize, const int32_t dstOrder[3])
 {
     return swapChannelsVector(pSrc, srcStep, pDst, dstStep, roiSize, dstOrder);
 }

@@ -5,5 +5,4 @@ namespace {
 using CopyLanes = Sse2Lanes;
 } // namespace
 
-#define COPY_BUILD_NAME(name) name##_s2
 #include "copy_sse_build.h"

@@ -11,5 +11,4 @@ struct CopyLanes : Sse2Lanes {
 
 } // namespace
 
-#define COPY_BUILD_NAME(name) name##_s3
 #include "copy_sse_build.h"

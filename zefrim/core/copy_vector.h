@@ -21,8 +21,7 @@ inline uint32_t gatherEveryNth(const uint8_t* src, int stride)
 // s2, s3: rows of 64 bytes and more get an unaligned head up to the next 16-byte destination
 // boundary, then 64 bytes per step (streamed when asked), then the rest in smaller units.
 // s1 (8-byte vectors): the same from an 8-byte boundary, for rows of 8 bytes and more.
-template <class L>
-inline void copyRowBytes(const uint8_t* src, uint8_t* dst, int32_t count, bool streaming)
+template <class L> inline void copyRowBytes(const uint8_t* src, uint8_t* dst, int32_t count, bool streaming)
 {
     constexpr int32_t width = sizeof(typename L::V);
     constexpr int32_t minRow = width == 16 ? 64 : 8;

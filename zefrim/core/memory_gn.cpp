@@ -1,6 +1,6 @@
 // Aligned allocation: one body serves the gn, s1 and s2 builds, and zfmsFree every build.
 #include "builds.h"
-#include "memory.h"
+#include "aligned_blocks.h"
 #include "memory_layout.h"
 
 extern "C" {
@@ -29,9 +29,9 @@ void zfmsFree_s1(void* ptr) __attribute__((alias("zfmsFree_gn")));
 void zfmsFree_s2(void* ptr) __attribute__((alias("zfmsFree_gn")));
 void zfmsFree_s3(void* ptr) __attribute__((alias("zfmsFree_gn")));
 
-}  // extern "C"
+} // extern "C"
 
-void* alignedMalloc_32s(int32_t count)
+void* alignedMalloc_32s_gn(int32_t count)
 {
     return allocateAlignedBlock(count, sizeof(int32_t));
 }

@@ -2,9 +2,13 @@
 // heap block in the pointer just in front of the aligned start, and up to 31 bytes of padding.
 #pragma once
 
+#include "build_token.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+
+inline namespace ZEFRIM_BUILD_NAMESPACE {
 
 inline constexpr uintptr_t kBlockAlignment = 32;
 inline constexpr uint64_t kBlockHeaderBytes = sizeof(void*) + kBlockAlignment;
@@ -40,3 +44,5 @@ inline void* heapBlockOf(void* block)
     std::memcpy(&raw, static_cast<char*>(block) - sizeof(void*), sizeof(void*));
     return raw;
 }
+
+} // namespace ZEFRIM_BUILD_NAMESPACE

@@ -14,7 +14,7 @@ void* allocateAndPrefetch(int32_t count, uint64_t elementSize)
     return block;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" {
 
@@ -28,4 +28,4 @@ void* zfmsMalloc_16s_s3(int32_t len)
     return allocateAndPrefetch(len, sizeof(int16_t));
 }
 
-}  // extern "C"
+} // extern "C"

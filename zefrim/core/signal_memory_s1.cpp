@@ -204,7 +204,7 @@ void* zeroBytesStream_s1(void* dst, int32_t len)
     return dst;
 }
 
-}  // namespace
+} // namespace
 
 void* copyBytes_s1(const void* src, void* dst, int32_t len)
 {
@@ -298,4 +298,4 @@ ImagingStatus zfmsZero_8u_s1(uint8_t* pDst, int32_t len)
     return StatusOk;
 }
 
-}  // extern "C"
+} // extern "C"

@@ -25,8 +25,7 @@ __m128i load16From4ByteChunks(const uint8_t* s)
     return _mm_unpacklo_epi64(low, high);
 }
 
-template <__m128i (*Load)(const uint8_t*)>
-int32_t copyBlocks64(const uint8_t*& s, uint8_t*& d, int32_t len)
+template <__m128i (*Load)(const uint8_t*)> int32_t copyBlocks64(const uint8_t*& s, uint8_t*& d, int32_t len)
 {
     for (; len >= 64; len -= 64, s += 64, d += 64) {
         for (int32_t i = 0; i < 64; i += 16)
@@ -49,7 +48,7 @@ void copyCached(const uint8_t* s, uint8_t* d, int32_t len)
     copySmall(s, d, len);
 }
 
-}  // namespace
+} // namespace
 
 void* copyBytes_s2(const void* src, void* dst, int32_t len)
 {
@@ -79,5 +78,4 @@ void* fillWords_s2(int32_t value, void* dst, int32_t count)
     return dst;
 }
 
-#define SIGNAL_BUILD_NAME(name) name##_s2
 #include "signal_memory_build.h"

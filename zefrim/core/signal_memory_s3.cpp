@@ -22,13 +22,12 @@ bool copiesForward(const uint8_t* s, const uint8_t* d, int32_t len)
 {
     if (len < kDirectionChoiceBytes)
         return false;
-    const int32_t offset = static_cast<int32_t>(addressOf(s) & 4095) -
-                           static_cast<int32_t>(addressOf(d) & 4095);
+    const int32_t offset =
+        static_cast<int32_t>(addressOf(s) & 4095) - static_cast<int32_t>(addressOf(d) & 4095);
     return (offset > 0 && offset <= 160) || offset < -3936;
 }
 
-template <__m128i (*Load)(const uint8_t*)>
-void copyForward(const uint8_t* s, uint8_t* d, int32_t len)
+template <__m128i (*Load)(const uint8_t*)> void copyForward(const uint8_t* s, uint8_t* d, int32_t len)
 {
     for (; len >= 64; len -= 64, s += 64, d += 64) {
         for (int32_t i = 0; i < 64; i += 16)
@@ -70,7 +69,7 @@ void copyUnalignedSource(const uint8_t* s, uint8_t* d, int32_t len)
         copyForward<load16Lddqu>(s, d, len);
 }
 
-}  // namespace
+} // namespace
 
 void* copyBytes_s3(const void* src, void* dst, int32_t len)
 {
@@ -109,5 +108,4 @@ void* fillWords_s3(int32_t value, void* dst, int32_t count)
     return dst;
 }
 
-#define SIGNAL_BUILD_NAME(name) name##_s3
 #include "signal_memory_build.h"

@@ -2,27 +2,27 @@
 // and the chunking that keeps byte counts of 16-bit arrays inside 32 bits.
 #pragma once
 
+#include "build_token.h"
 #include "zefrim/zefrim.h"
 
 #include <cstdint>
 #include <cstring>
 
-template <typename Word>
-inline Word loadWord(const uint8_t* src)
+inline namespace ZEFRIM_BUILD_NAMESPACE {
+
+template <typename Word> inline Word loadWord(const uint8_t* src)
 {
     Word word;
     std::memcpy(&word, src, sizeof(Word));
     return word;
 }
 
-template <typename Word>
-inline void storeWord(uint8_t* dst, Word word)
+template <typename Word> inline void storeWord(uint8_t* dst, Word word)
 {
     std::memcpy(dst, &word, sizeof(Word));
 }
 
-template <typename Word>
-inline void moveWord(const uint8_t* src, uint8_t* dst)
+template <typename Word> inline void moveWord(const uint8_t* src, uint8_t* dst)
 {
     storeWord<Word>(dst, loadWord<Word>(src));
 }
@@ -39,8 +39,7 @@ inline int32_t bytesToBoundary(const void* p, uintptr_t alignment)
 }
 
 // Clears count 16-bit values with a byte-zero kernel, in chunks whose byte count fits in 32 bits.
-template <typename ZeroKernel>
-ImagingStatus zeroShortsInChunks(int16_t* pDst, int32_t count, ZeroKernel zero)
+template <typename ZeroKernel> ImagingStatus zeroShortsInChunks(int16_t* pDst, int32_t count, ZeroKernel zero)
 {
     if (pDst == nullptr)
         return StatusNullPointer;
@@ -55,3 +54,5 @@ ImagingStatus zeroShortsInChunks(int16_t* pDst, int32_t count, ZeroKernel zero)
     }
     return StatusOk;
 }
+
+} // namespace ZEFRIM_BUILD_NAMESPACE

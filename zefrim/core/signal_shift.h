@@ -1,10 +1,13 @@
 // Checks and scalar loops of the constant 16-bit shifts, shared by the builds' entries.
 #pragma once
 
+#include "build_token.h"
 #include "zefrim/zefrim.h"
 
 #include <cstdint>
 #include <cstring>
+
+inline namespace ZEFRIM_BUILD_NAMESPACE {
 
 inline constexpr int32_t kLargestShift = 15;
 
@@ -44,8 +47,7 @@ inline void storeShort(int16_t* p, int32_t i, int16_t x)
     std::memcpy(reinterpret_cast<char*>(p) + 2 * static_cast<intptr_t>(i), &x, sizeof(x));
 }
 
-template <typename Shift>
-inline void shiftLoop(int16_t* p, int32_t len, int32_t shift, Shift one)
+template <typename Shift> inline void shiftLoop(int16_t* p, int32_t len, int32_t shift, Shift one)
 {
     for (int32_t i = 0; i < len; ++i)
         storeShort(p, i, one(loadShort(p, i), shift));
@@ -94,3 +96,5 @@ ImagingStatus shiftRightEntry(int32_t shift, int16_t* p, int32_t len, Kernel ker
         kernel(p, len, shift);
     return StatusOk;
 }
+
+} // namespace ZEFRIM_BUILD_NAMESPACE

@@ -26,4 +26,4 @@ ImagingStatus zfmsRShiftC_16s_I_gn(int32_t val, int16_t* pSrcDst, int32_t len)
     return StatusOk;
 }
 
-}  // extern "C"
+} // extern "C"

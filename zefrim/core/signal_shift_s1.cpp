@@ -18,8 +18,7 @@ struct ShiftRight64 {
     static int16_t one(int16_t x, int32_t shift) { return shiftRightOne(x, shift); }
 };
 
-template <typename Op>
-void shiftChunks64(int16_t* p, __m64 count, int32_t chunks)
+template <typename Op> void shiftChunks64(int16_t* p, __m64 count, int32_t chunks)
 {
     for (int32_t i = 0; i < chunks; ++i) {
         uint8_t* at = reinterpret_cast<uint8_t*>(p + 4 * i);
@@ -32,8 +31,7 @@ void shiftChunks64(int16_t* p, __m64 count, int32_t chunks)
 
 // An even address goes element by element to an 8-byte boundary, then 16 elements per step,
 // then chunks of 8, 4, 2 and 1.
-template <typename Op>
-void shiftKernel64(int16_t* p, int32_t len, int32_t shift)
+template <typename Op> void shiftKernel64(int16_t* p, int32_t len, int32_t shift)
 {
     if (addressOf(p) & 1) {
         shiftLoop(p, len, shift, Op::one);
@@ -69,7 +67,7 @@ void shiftKernel64(int16_t* p, int32_t len, int32_t shift)
     _mm_empty();
 }
 
-}  // namespace
+} // namespace
 
 void shiftLeft16s_s1(int16_t* p, int32_t len, int32_t shift)
 {
@@ -93,4 +91,4 @@ ImagingStatus zfmsRShiftC_16s_I_s1(int32_t val, int16_t* pSrcDst, int32_t len)
     return shiftRightEntry(val, pSrcDst, len, shiftRight16s_s1);
 }
 
-}  // extern "C"
+} // extern "C"

@@ -18,8 +18,7 @@ struct ShiftRight128 {
     static int16_t one(int16_t x, int32_t shift) { return shiftRightOne(x, shift); }
 };
 
-template <typename Op>
-void shiftChunks128(int16_t* p, int32_t shift, int32_t chunks)
+template <typename Op> void shiftChunks128(int16_t* p, int32_t shift, int32_t chunks)
 {
     const __m128i count = _mm_cvtsi32_si128(shift);
     for (int32_t i = 0; i < chunks; ++i) {
@@ -30,8 +29,7 @@ void shiftChunks128(int16_t* p, int32_t shift, int32_t chunks)
 
 // Elements one by one at an odd address; otherwise single elements up to the 16-byte boundary,
 // 32 per step, then chunks of 16, 8, 4, 2 and 1.
-template <typename Op>
-void shiftKernel128(int16_t* p, int32_t len, int32_t shift)
+template <typename Op> void shiftKernel128(int16_t* p, int32_t len, int32_t shift)
 {
     if (addressOf(p) & 1) {
         shiftLoop(p, len, shift, Op::one);
@@ -72,4 +70,4 @@ void shiftKernel128(int16_t* p, int32_t len, int32_t shift)
         *p = Op::one(*p, shift);
 }
 
-}  // namespace
+} // namespace

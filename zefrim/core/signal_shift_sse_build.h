@@ -1,32 +1,32 @@
 // The constant shifts of 16-bit arrays of the SSE2 and SSE3 builds, which share their kernels.
-// Included once by each of signal_shift_s2.cpp and signal_shift_s3.cpp after it has defined
-// SIGNAL_SHIFT_BUILD_NAME (appends the build's suffix).
+// Included once by each of signal_shift_s2.cpp and signal_shift_s3.cpp (the names take the
+// build suffix of ZEFRIM_BUILD).
 
+#include "build_token.h"
 #include "builds.h"
 #include "signal_internal.h"
 #include "signal_shift_sse2.h"
 
-void SIGNAL_SHIFT_BUILD_NAME(shiftLeft16s)(int16_t* p, int32_t len, int32_t shift)
+void ZEFRIM_BUILD_NAME(shiftLeft16s)(int16_t* p, int32_t len, int32_t shift)
 {
     shiftKernel128<ShiftLeft128>(p, len, shift);
 }
 
-void SIGNAL_SHIFT_BUILD_NAME(shiftRight16s)(int16_t* p, int32_t len, int32_t shift)
+void ZEFRIM_BUILD_NAME(shiftRight16s)(int16_t* p, int32_t len, int32_t shift)
 {
     shiftKernel128<ShiftRight128>(p, len, shift);
 }
 
 extern "C" {
 
-ImagingStatus SIGNAL_SHIFT_BUILD_NAME(zfmsLShiftC_16s_I)(int32_t val, int16_t* pSrcDst, int32_t len)
+ImagingStatus ZEFRIM_BUILD_NAME(zfmsLShiftC_16s_I)(int32_t val, int16_t* pSrcDst, int32_t len)
 {
-    return shiftLeftEntry(val, pSrcDst, len, SIGNAL_SHIFT_BUILD_NAME(shiftLeft16s),
-                          SIGNAL_SHIFT_BUILD_NAME(zeroShorts));
+    return shiftLeftEntry(val, pSrcDst, len, ZEFRIM_BUILD_NAME(shiftLeft16s), ZEFRIM_BUILD_NAME(zeroShorts));
 }
 
-ImagingStatus SIGNAL_SHIFT_BUILD_NAME(zfmsRShiftC_16s_I)(int32_t val, int16_t* pSrcDst, int32_t len)
+ImagingStatus ZEFRIM_BUILD_NAME(zfmsRShiftC_16s_I)(int32_t val, int16_t* pSrcDst, int32_t len)
 {
-    return shiftRightEntry(val, pSrcDst, len, SIGNAL_SHIFT_BUILD_NAME(shiftRight16s));
+    return shiftRightEntry(val, pSrcDst, len, ZEFRIM_BUILD_NAME(shiftRight16s));
 }
 
-}  // extern "C"
+} // extern "C"

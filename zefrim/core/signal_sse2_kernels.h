@@ -88,8 +88,8 @@ inline void streamChunks(const uint8_t* s, uint8_t* d, int32_t len)
 // The destination is 16-byte aligned. 256 KiB blocks are read ahead and streamed out.
 inline void copyStreaming(const uint8_t* s, uint8_t* d, int32_t len, int32_t touchStride)
 {
-    for (; len >= kStreamBlockBytes; len -= kStreamBlockBytes, s += kStreamBlockBytes,
-                                      d += kStreamBlockBytes) {
+    for (; len >= kStreamBlockBytes;
+         len -= kStreamBlockBytes, s += kStreamBlockBytes, d += kStreamBlockBytes) {
         touchForward(s, kStreamBlockBytes, touchStride);
         streamChunks(s, d, kStreamBlockBytes);
     }
@@ -230,4 +230,4 @@ inline void fillWordsSse2(int32_t value, void* dst, int32_t count)
     fillAlignedWords(value, d, count, large);
 }
 
-}  // namespace
+} // namespace

@@ -31,8 +31,7 @@ struct SobelKernelTable3 {
 
 constexpr int32_t kSecondPassSlot = 15;
 
-template <class L>
-using Lane = typename L::V;
+template <class L> using Lane = typename L::V;
 
 // Whole vectors of the destination row, then the last values through a block and ever smaller
 // stores, so nothing after the row's last value is touched.
@@ -61,15 +60,13 @@ inline void storeDestinationRow(int16_t* dst, int32_t count, Compute compute)
 
 // --- 5x5: row pass into a ring of five rows, then a column pass. ---
 
-template <class L>
-inline Lane<L> rowDerivative5(const uint8_t* p)
+template <class L> inline Lane<L> rowDerivative5(const uint8_t* p)
 {
     const Lane<L> twice = L::sub(L::widenBytes(p + 1), L::widenBytes(p + 3));
     return L::sub(L::add(L::widenBytes(p), L::add(twice, twice)), L::widenBytes(p + 4));
 }
 
-template <class L>
-inline Lane<L> rowSmooth5(const uint8_t* p)
+template <class L> inline Lane<L> rowSmooth5(const uint8_t* p)
 {
     const Lane<L> outer = L::add(L::widenBytes(p), L::widenBytes(p + 4));
     const Lane<L> inner = L::shiftLeft(L::add(L::widenBytes(p + 1), L::widenBytes(p + 3)), 2);
@@ -93,16 +90,14 @@ void firstPass5(const uint8_t* p, int16_t* out, int32_t count)
     }
 }
 
-template <class L>
-inline Lane<L> columnSmooth5(const int16_t* const* r, int32_t x)
+template <class L> inline Lane<L> columnSmooth5(const int16_t* const* r, int32_t x)
 {
     const Lane<L> outer = L::add(L::loadAligned(r[0] + x), L::loadAligned(r[4] + x));
     const Lane<L> inner = L::shiftLeft(L::add(L::loadAligned(r[1] + x), L::loadAligned(r[3] + x)), 2);
     return L::add(L::add(outer, inner), L::mul(L::loadAligned(r[2] + x), L::splat(6)));
 }
 
-template <class L>
-inline Lane<L> columnDerivative5(const int16_t* const* r, int32_t x)
+template <class L> inline Lane<L> columnDerivative5(const int16_t* const* r, int32_t x)
 {
     const Lane<L> twice = L::sub(L::loadAligned(r[3] + x), L::loadAligned(r[1] + x));
     return L::add(L::sub(L::loadAligned(r[4] + x), L::loadAligned(r[0] + x)), L::add(twice, twice));
@@ -116,15 +111,13 @@ void secondPass5(const int16_t* const* rows, int16_t* dst, int32_t count)
 
 // --- 3x3: a vertical pass over three source rows into one row, then a horizontal pass. ---
 
-template <class L>
-inline Lane<L> verticalSmooth3(const uint8_t* p, int32_t step)
+template <class L> inline Lane<L> verticalSmooth3(const uint8_t* p, int32_t step)
 {
     const Lane<L> middle = L::widenBytes(p + step);
     return L::add(L::add(L::widenBytes(p), L::widenBytes(p + 2 * step)), L::add(middle, middle));
 }
 
-template <class L>
-inline Lane<L> verticalDerivative3(const uint8_t* p, int32_t step)
+template <class L> inline Lane<L> verticalDerivative3(const uint8_t* p, int32_t step)
 {
     return L::sub(L::widenBytes(p + 2 * step), L::widenBytes(p));
 }
@@ -140,7 +133,8 @@ inline int32_t verticalDerivative3Value(const uint8_t* p, int32_t step)
 }
 
 // Writes exactly count values; the last ones singly.
-template <class L, class P, Lane<L> (*columnOp)(const uint8_t*, int32_t), int32_t (*valueOp)(const uint8_t*, int32_t)>
+template <class L, class P, Lane<L> (*columnOp)(const uint8_t*, int32_t),
+          int32_t (*valueOp)(const uint8_t*, int32_t)>
 void firstPass3(const uint8_t* p, int16_t* out, int32_t count, int32_t step)
 {
     int32_t k = 0;
@@ -152,14 +146,12 @@ void firstPass3(const uint8_t* p, int16_t* out, int32_t count, int32_t step)
         out[k] = static_cast<int16_t>(valueOp(p + k, step));
 }
 
-template <class L>
-inline Lane<L> horizontalDerivative3(const int16_t* t, int32_t x)
+template <class L> inline Lane<L> horizontalDerivative3(const int16_t* t, int32_t x)
 {
     return L::subSat(L::load(t + x), L::load(t + x + 2));
 }
 
-template <class L>
-inline Lane<L> horizontalSmooth3(const int16_t* t, int32_t x)
+template <class L> inline Lane<L> horizontalSmooth3(const int16_t* t, int32_t x)
 {
     const Lane<L> middle = L::load(t + x + 1);
     return L::add(L::add(L::load(t + x), L::load(t + x + 2)), L::add(middle, middle));
@@ -171,8 +163,7 @@ void secondPass3(const int16_t* t, int16_t* dst, int32_t count)
     storeDestinationRow<L, P>(dst, count, [t](int32_t x) { return rowOp(t, x); });
 }
 
-template <class L, class P>
-constexpr SobelKernelTable5 makeTable5()
+template <class L, class P> constexpr SobelKernelTable5 makeTable5()
 {
     SobelKernelTable5 table{};
     table.first[SobelVertical] = firstPass5<L, P, rowDerivative5<L>>;
@@ -182,8 +173,7 @@ constexpr SobelKernelTable5 makeTable5()
     return table;
 }
 
-template <class L, class P>
-constexpr SobelKernelTable3 makeTable3()
+template <class L, class P> constexpr SobelKernelTable3 makeTable3()
 {
     SobelKernelTable3 table{};
     table.first[SobelVertical] = firstPass3<L, P, verticalSmooth3<L>, verticalSmooth3Value>;
@@ -198,8 +188,7 @@ inline int64_t roundUp(int64_t value, int64_t multiple)
     return (value + multiple - 1) / multiple * multiple;
 }
 
-template <class P>
-inline int16_t* allocateEntries(int64_t entries)
+template <class P> inline int16_t* allocateEntries(int64_t entries)
 {
     const int64_t bytes = 2 * entries;
     return bytes > INT32_MAX ? nullptr : static_cast<int16_t*>(P::allocate(static_cast<int32_t>(bytes)));
@@ -207,8 +196,9 @@ inline int16_t* allocateEntries(int64_t entries)
 
 // Each source row passes the first kernel once; the ring of five rows rotates by one per output row.
 template <class L, class P>
-ImagingStatus filterSobel5x5(const SobelKernelTable5& table, const uint8_t* pSrc, int32_t srcStep, int16_t* pDst,
-                             int32_t dstStep, int32_t width, int32_t height, int32_t kind, int32_t elementType)
+ImagingStatus filterSobel5x5(const SobelKernelTable5& table, const uint8_t* pSrc, int32_t srcStep,
+                             int16_t* pDst, int32_t dstStep, int32_t width, int32_t height, int32_t kind,
+                             int32_t elementType)
 {
     const FirstPass5 first = table.first[elementType * 5 + kind];
     const SecondPass5 second = table.second[elementType * 5 + kind];
@@ -236,8 +226,9 @@ ImagingStatus filterSobel5x5(const SobelKernelTable5& table, const uint8_t* pSrc
 
 // Every source row is read by three consecutive output rows; one buffer row, no ring.
 template <class L, class P>
-ImagingStatus filterSobel3x3(const SobelKernelTable3& table, const uint8_t* pSrc, int32_t srcStep, int16_t* pDst,
-                             int32_t dstStep, int32_t width, int32_t height, int32_t kind, int32_t elementType)
+ImagingStatus filterSobel3x3(const SobelKernelTable3& table, const uint8_t* pSrc, int32_t srcStep,
+                             int16_t* pDst, int32_t dstStep, int32_t width, int32_t height, int32_t kind,
+                             int32_t elementType)
 {
     const FirstPass3 first = table.first[elementType * 5 + kind];
     const SecondPass3 second = table.second[elementType * 5 + kind];
@@ -255,8 +246,8 @@ ImagingStatus filterSobel3x3(const SobelKernelTable3& table, const uint8_t* pSrc
 
 template <class L, class P>
 ImagingStatus filterSobelVector(const SobelKernelTable5& table5, const SobelKernelTable3& table3,
-                                const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep, RoiSize roi,
-                                int32_t mask, SobelKind kind)
+                                const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep,
+                                RoiSize roi, int32_t mask, SobelKind kind)
 {
     const ImagingStatus status = checkSobelArguments(pSrc, srcStep, pDst, dstStep, roi, mask);
     if (status != StatusOk)
@@ -272,18 +263,18 @@ ImagingStatus filterSobelVector(const SobelKernelTable5& table5, const SobelKern
 } // namespace
 
 // The two exported filters of one build.
-#define ZEFRIM_DEFINE_SOBEL_ENTRIES(build, L, P, table5, table3)                                               \
-    extern "C" ImagingStatus zfmiFilterSobelVert_8u16s_C1R_##build(const uint8_t* pSrc, int32_t srcStep,      \
-                                                                   int16_t* pDst, int32_t dstStep,            \
-                                                                   RoiSize roiSize, int32_t maskSize)         \
-    {                                                                                                          \
-        return filterSobelVector<L, P>(table5, table3, pSrc, srcStep, pDst, dstStep, roiSize, maskSize,        \
-                                       SobelVertical);                                                         \
-    }                                                                                                          \
-    extern "C" ImagingStatus zfmiFilterSobelHoriz_8u16s_C1R_##build(const uint8_t* pSrc, int32_t srcStep,     \
-                                                                    int16_t* pDst, int32_t dstStep,           \
-                                                                    RoiSize roiSize, int32_t maskSize)        \
-    {                                                                                                          \
-        return filterSobelVector<L, P>(table5, table3, pSrc, srcStep, pDst, dstStep, roiSize, maskSize,        \
-                                       SobelHorizontal);                                                       \
+#define ZEFRIM_DEFINE_SOBEL_ENTRIES(build, L, P, table5, table3)                                             \
+    extern "C" ImagingStatus zfmiFilterSobelVert_8u16s_C1R_##build(const uint8_t* pSrc, int32_t srcStep,     \
+                                                                   int16_t* pDst, int32_t dstStep,           \
+                                                                   RoiSize roiSize, int32_t maskSize)        \
+    {                                                                                                        \
+        return filterSobelVector<L, P>(table5, table3, pSrc, srcStep, pDst, dstStep, roiSize, maskSize,      \
+                                       SobelVertical);                                                       \
+    }                                                                                                        \
+    extern "C" ImagingStatus zfmiFilterSobelHoriz_8u16s_C1R_##build(const uint8_t* pSrc, int32_t srcStep,    \
+                                                                    int16_t* pDst, int32_t dstStep,          \
+                                                                    RoiSize roiSize, int32_t maskSize)       \
+    {                                                                                                        \
+        return filterSobelVector<L, P>(table5, table3, pSrc, srcStep, pDst, dstStep, roiSize, maskSize,      \
+                                       SobelHorizontal);                                                     \
     }

@@ -2,7 +2,7 @@
 // then one vertical combination per output row.
 #include "builds.h"
 #include "copy_access.h"
-#include "memory.h"
+#include "aligned_blocks.h"
 #include "sobel_checks.h"
 
 namespace {
@@ -25,7 +25,8 @@ void rowPass5(const uint8_t* s, int32_t* out, int32_t width, SobelKind kind)
 void combine3(int32_t* const* rows, int16_t* dst, int32_t width, SobelKind kind)
 {
     for (int32_t x = 0; x < width; ++x)
-        store16(dst, x, kind == SobelVertical ? rows[0][x] + 2 * rows[1][x] + rows[2][x] : rows[2][x] - rows[0][x]);
+        store16(dst, x,
+                kind == SobelVertical ? rows[0][x] + 2 * rows[1][x] + rows[2][x] : rows[2][x] - rows[0][x]);
 }
 
 void combine5(int32_t* const* rows, int16_t* dst, int32_t width, SobelKind kind)
@@ -39,13 +40,14 @@ void combine5(int32_t* const* rows, int16_t* dst, int32_t width, SobelKind kind)
 }
 
 template <int radius>
-ImagingStatus filterSobelRing(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep, RoiSize roi,
-                              SobelKind kind)
+ImagingStatus filterSobelRing(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep,
+                              RoiSize roi, SobelKind kind)
 {
     constexpr int ringRows = 2 * radius + 1;
     const int64_t elements = int64_t(ringRows) * roi.width;
-    int32_t* block = elements > INT32_MAX ? nullptr
-                                          : static_cast<int32_t*>(alignedMalloc_32s(static_cast<int32_t>(elements)));
+    int32_t* block = elements > INT32_MAX
+                         ? nullptr
+                         : static_cast<int32_t*>(alignedMalloc_32s_gn(static_cast<int32_t>(elements)));
     if (block == nullptr)
         return StatusNoMemory;
     auto rowPass = [&](int32_t sourceRow, int32_t* out) {
@@ -91,8 +93,8 @@ ImagingStatus filterSobel(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, i
 
 extern "C" {
 
-ImagingStatus zfmiFilterSobelVert_8u16s_C1R_gn(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep,
-                                               RoiSize roiSize, int32_t maskSize)
+ImagingStatus zfmiFilterSobelVert_8u16s_C1R_gn(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst,
+                                               int32_t dstStep, RoiSize roiSize, int32_t maskSize)
 {
     return filterSobel(pSrc, srcStep, pDst, dstStep, roiSize, maskSize, SobelVertical);
 }

@@ -9,8 +9,7 @@
 namespace {
 
 // everyStep: prefetch at every 8-byte step (s3); otherwise once per 32 source bytes (s1).
-template <bool everyStep, int32_t multiple>
-struct MmxSobelPolicy {
+template <bool everyStep, int32_t multiple> struct MmxSobelPolicy {
     static constexpr int32_t rowMultiple = multiple;
     static void prefetch(const uint8_t* p)
     {

@@ -4,8 +4,8 @@
 #include "arith_lanes_sse2.h"
 #include "builds.h"
 
-extern "C" ImagingStatus zfmiThreshold_LTVal_16s_C1IR_s3(int16_t* pSrcDst, int32_t srcDstStep, RoiSize roiSize,
-                                                         int16_t threshold, int16_t value)
+extern "C" ImagingStatus zfmiThreshold_LTVal_16s_C1IR_s3(int16_t* pSrcDst, int32_t srcDstStep,
+                                                         RoiSize roiSize, int16_t threshold, int16_t value)
 {
     return thresholdImage<Sse2Lanes>(pSrcDst, srcDstStep, roiSize, threshold, value, 16, true);
 }

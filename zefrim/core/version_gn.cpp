@@ -17,8 +17,8 @@ constexpr int32_t kSignalBuild = 219;
 
 constexpr LibVersion versionRecord(int32_t build, const char (&tag)[3], const char* name)
 {
-    return LibVersion{kMajor, kMinor, kMajorBuild, build, {tag[0], tag[1], 0, 0}, name,
-                      kVersionText, kBuildDateText};
+    return LibVersion{kMajor, kMinor,       kMajorBuild,   build, {tag[0], tag[1], 0, 0},
+                      name,   kVersionText, kBuildDateText};
 }
 
 constexpr LibVersion kImageGn = versionRecord(kImageBuild, "gn", "zfmignl.lib");
@@ -34,21 +34,57 @@ constexpr LibVersion kSignalS1 = versionRecord(kSignalBuild, "s1", "zfmss1l.lib"
 constexpr LibVersion kSignalS2 = versionRecord(kSignalBuild, "s2", "zfmss2l.lib");
 constexpr LibVersion kSignalS3 = versionRecord(kSignalBuild, "s3", "zfmss3l.lib");
 
-}  // namespace
+} // namespace
 
 extern "C" {
 
-const LibVersion* zfmiGetLibVersion_gn() { return &kImageGn; }
-const LibVersion* zfmiGetLibVersion_s1() { return &kImageS1; }
-const LibVersion* zfmiGetLibVersion_s2() { return &kImageS2; }
-const LibVersion* zfmiGetLibVersion_s3() { return &kImageS3; }
-const LibVersion* zfmjGetLibVersion_gn() { return &kJpegGn; }
-const LibVersion* zfmjGetLibVersion_s1() { return &kJpegS1; }
-const LibVersion* zfmjGetLibVersion_s2() { return &kJpegS2; }
-const LibVersion* zfmjGetLibVersion_s3() { return &kJpegS3; }
-const LibVersion* zfmsGetLibVersion_gn() { return &kSignalGn; }
-const LibVersion* zfmsGetLibVersion_s1() { return &kSignalS1; }
-const LibVersion* zfmsGetLibVersion_s2() { return &kSignalS2; }
-const LibVersion* zfmsGetLibVersion_s3() { return &kSignalS3; }
+const LibVersion* zfmiGetLibVersion_gn()
+{
+    return &kImageGn;
+}
+const LibVersion* zfmiGetLibVersion_s1()
+{
+    return &kImageS1;
+}
+const LibVersion* zfmiGetLibVersion_s2()
+{
+    return &kImageS2;
+}
+const LibVersion* zfmiGetLibVersion_s3()
+{
+    return &kImageS3;
+}
+const LibVersion* zfmjGetLibVersion_gn()
+{
+    return &kJpegGn;
+}
+const LibVersion* zfmjGetLibVersion_s1()
+{
+    return &kJpegS1;
+}
+const LibVersion* zfmjGetLibVersion_s2()
+{
+    return &kJpegS2;
+}
+const LibVersion* zfmjGetLibVersion_s3()
+{
+    return &kJpegS3;
+}
+const LibVersion* zfmsGetLibVersion_gn()
+{
+    return &kSignalGn;
+}
+const LibVersion* zfmsGetLibVersion_s1()
+{
+    return &kSignalS1;
+}
+const LibVersion* zfmsGetLibVersion_s2()
+{
+    return &kSignalS2;
+}
+const LibVersion* zfmsGetLibVersion_s3()
+{
+    return &kSignalS3;
+}
 
-}  // extern "C"
+} // extern "C"

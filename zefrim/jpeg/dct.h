@@ -6,28 +6,28 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "build_token.h"
 #include "zefrim/zefrim.h"
 
 // Generic-build internal routines.
 // destination[i] = coefficient[i] * step[i], saturated to 16 bits.
-ImagingStatus dequantize16s_gn(const int16_t* coefficients, const int16_t* steps,
-                               int16_t* destination, int32_t count);
+ImagingStatus dequantize16s_gn(const int16_t* coefficients, const int16_t* steps, int16_t* destination,
+                               int32_t count);
 // In place: the block (natural order) becomes its inverse DCT.
 ImagingStatus idct8x8_gn(int16_t* block);
 // destination byte = source value + 128, clamped to 0..255; no checks.
 void storeLevelShift16s8u_gn(const int16_t* source, int32_t sourceStep, uint8_t* destination,
                              int32_t destinationStep, int32_t width, int32_t height);
 // destination value = source byte - 128; no checks.
-ImagingStatus loadLevelShift8u16s_gn(const uint8_t* source, int32_t sourceStep,
-                                     int16_t* destination, int32_t destinationStep, int32_t width,
-                                     int32_t height);
+ImagingStatus loadLevelShift8u16s_gn(const uint8_t* source, int32_t sourceStep, int16_t* destination,
+                                     int32_t destinationStep, int32_t width, int32_t height);
 // In place: the block (natural order) becomes its forward DCT.
 ImagingStatus fdct8x8_gn(int16_t* block);
 // destination[i] = source[i] * table[i] / 2^scale, rounded half to even, saturated.
-ImagingStatus quantizeMulScale16s_gn(const uint16_t* table, const int16_t* source,
-                                     int16_t* destination, int32_t count, int32_t scale);
+ImagingStatus quantizeMulScale16s_gn(const uint16_t* table, const int16_t* source, int16_t* destination,
+                                     int32_t count, int32_t scale);
 
-namespace dct {
+namespace dct::inline ZEFRIM_BUILD_NAMESPACE {
 
 // 32-bit two's-complement arithmetic that wraps like the transforms are defined to, without
 // the undefined behaviour of signed overflow for extreme coefficients.
@@ -74,8 +74,8 @@ static inline uint8_t clampLevelShifted(int32_t v)
 }
 
 // The argument checks shared by the builds: blocks and destination, then step, then table.
-static inline ImagingStatus checkTransformArguments(const void* source, const void* destination,
-                                                    int32_t step, const void* table)
+static inline ImagingStatus checkTransformArguments(const void* source, const void* destination, int32_t step,
+                                                    const void* table)
 {
     if (source == nullptr || destination == nullptr)
         return StatusNullPointer;
@@ -103,4 +103,4 @@ static inline int16_t quantizeOne(int32_t coefficient, uint16_t reciprocal, int3
     return saturate16(floor + (up ? 1 : 0));
 }
 
-}  // namespace dct
+} // namespace dct::inline ZEFRIM_BUILD_NAMESPACE

@@ -1,5 +1,9 @@
 // 8x8 DCTs with quantisation, generic build: 32-bit fixed point, columns then rows for the
-// inverse transform, rows then columns for the forward one.
+// inverse transform, rows then columns for the forward one. The dequantising inverse transform of
+// the entry runs all eight columns, then all eight rows, at once in SSE2 (part of the x86-64 base
+// set) with the same wrapping 32-bit arithmetic.
+#include <emmintrin.h>
+
 #include <cstring>
 
 #include "builds.h"
@@ -17,8 +21,7 @@ namespace {
 constexpr int columnShift = 12;
 constexpr int rowShift = 21;
 
-template <int shift>
-int16_t rounded(Wrap32 v)
+template <int shift> int16_t rounded(Wrap32 v)
 {
     return low16((v + w32(1 << (shift - 1))) >> shift);
 }
@@ -53,8 +56,7 @@ struct InverseSums {
 }
 
 // The transform of the eight values at p[0], p[stride], ..., in place.
-template <ptrdiff_t stride, int shift>
-[[gnu::always_inline]] inline void inverseTransform(int16_t* p)
+template <ptrdiff_t stride, int shift> [[gnu::always_inline]] inline void inverseTransform(int16_t* p)
 {
     Wrap32 x[8];
     for (int k = 0; k < 8; ++k)
@@ -73,8 +75,7 @@ bool onlyFirstNonZero(const int16_t* p, ptrdiff_t stride)
 }
 
 // With only x0 set every output is the rounded x0 * 32768; same result, far less work.
-template <ptrdiff_t stride, int shift>
-void inverseTransformOrDc(int16_t* p)
+template <ptrdiff_t stride, int shift> void inverseTransformOrDc(int16_t* p)
 {
     if (!onlyFirstNonZero(p, stride)) {
         inverseTransform<stride, shift>(p);
@@ -85,9 +86,9 @@ void inverseTransformOrDc(int16_t* p)
         p[k * stride] = v;
 }
 
-// The entry's passes: dequantisation folded into the column pass and the level-shifting store
-// into the row pass. Same arithmetic as dequantize16s_gn, idct8x8_gn and storeLevelShift16s8u_gn
-// in turn, without the extra trips through the working block.
+// The entry's passes fold dequantisation into the column pass and the level-shifting store into
+// the row pass: the arithmetic of dequantize16s_gn, idct8x8_gn and storeLevelShift16s8u_gn in
+// turn, without the extra trips through a working block.
 int16_t dequantized(int16_t coefficient, uint16_t step)
 {
     const int32_t product = int32_t{coefficient} * static_cast<int16_t>(step);
@@ -97,33 +98,20 @@ int16_t dequantized(int16_t coefficient, uint16_t step)
     return static_cast<int16_t>(product);
 }
 
-void dequantizeAndTransformColumn(const int16_t* coefficients, const uint16_t* steps,
-                                  int16_t* column)
+// Whether the eight 16-bit values of the register are all zero.
+inline bool allZero(__m128i v)
 {
-    const int16_t* c = coefficients;
-    if ((c[8] | c[16] | c[24] | c[32] | c[40] | c[48] | c[56]) == 0) {
-        const int16_t v = rounded<columnShift>(w32(dequantized(c[0], steps[0])) * 32768);
-        for (int k = 0; k < 8; ++k)
-            column[8 * k] = v;
-        return;
-    }
-    Wrap32 x[8];
-    for (int k = 0; k < 8; ++k)
-        x[k] = w32(dequantized(c[8 * k], steps[8 * k]));
-    const InverseSums sums = inverseSums(x);
-    for (int k = 0; k < 8; ++k)
-        column[8 * k] = rounded<columnShift>(sums.y[k]);
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_setzero_si128())) == 0xFFFF;
 }
 
-// Tested four coefficients at a time; the DC value is the low 16 bits of the first word.
+// Tested a row of eight coefficients at a time, the DC value masked out of the first.
 bool onlyDcNonZero(const int16_t* coefficients)
 {
-    uint64_t words[16];
-    std::memcpy(words, coefficients, sizeof words);
-    uint64_t any = words[0] & ~uint64_t{0xFFFF};
-    for (int i = 1; i < 16; ++i)
-        any |= words[i];
-    return any == 0;
+    const auto* rows = reinterpret_cast<const __m128i*>(coefficients);
+    __m128i any = _mm_and_si128(_mm_loadu_si128(rows), _mm_set_epi16(-1, -1, -1, -1, -1, -1, -1, 0));
+    for (int k = 1; k < 8; ++k)
+        any = _mm_or_si128(any, _mm_loadu_si128(rows + k));
+    return allZero(any);
 }
 
 // A block of DC alone is flat: the value that both passes' DC paths give.
@@ -131,47 +119,225 @@ void storeFlatBlock(int16_t dc, uint16_t step, uint8_t* destination, int32_t des
 {
     const int16_t column = rounded<columnShift>(w32(dequantized(dc, step)) * 32768);
     const uint8_t v = dct::clampLevelShifted(rounded<rowShift>(w32(column) * 32768));
+    const uint64_t row = v * 0x0101010101010101u;
     for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x)
-            destination[static_cast<ptrdiff_t>(y) * destinationStep + x] = v;
+        std::memcpy(destination + static_cast<ptrdiff_t>(y) * destinationStep, &row, sizeof row);
 }
 
-// A row-pass result is a 32-bit sum shifted right by 21, so it lies in -1024..1023; this table
-// level-shifts and clamps it without branches.
-struct LevelShiftTable {
-    uint8_t entry[2048];
+// ---- The inverse transform in SSE2 -------------------------------------------------------------
+// Eight 16-bit inputs of one position k for eight columns (or rows) at once; the sums are kept in
+// two halves of four 32-bit lanes. Every product is taken modulo 2^32 like Wrap32: a weight above
+// 32767 is split into a 16-bit weight and a multiple of 65536, and pairs of products come from one
+// multiply-add, whose wrap on overflow is that of the scalar sum.
+
+struct Lanes32 {
+    __m128i low, high;
 };
-constexpr LevelShiftTable makeLevelShiftTable()
-{
-    LevelShiftTable t{};
-    for (int32_t i = 0; i < 2048; ++i) {
-        const int32_t v = i - 1024 + 128;
-        t.entry[i] = static_cast<uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
-    }
-    return t;
-}
-constexpr LevelShiftTable levelShiftTable = makeLevelShiftTable();
 
-uint8_t levelShifted(int16_t rowResult)
+inline Lanes32 add(Lanes32 a, Lanes32 b)
 {
-    return levelShiftTable.entry[(rowResult + 1024) & 2047];
+    return {_mm_add_epi32(a.low, b.low), _mm_add_epi32(a.high, b.high)};
+}
+inline Lanes32 sub(Lanes32 a, Lanes32 b)
+{
+    return {_mm_sub_epi32(a.low, b.low), _mm_sub_epi32(a.high, b.high)};
 }
 
-void transformRowAndStore(const int16_t* row, uint8_t* out)
+// a * wa + b * wb of each lane.
+inline Lanes32 multiplyAdd(__m128i a, __m128i b, int16_t wa, int16_t wb)
 {
-    if ((row[1] | row[2] | row[3] | row[4] | row[5] | row[6] | row[7]) == 0) {
-        const uint8_t v =
-            dct::clampLevelShifted(rounded<rowShift>(w32(row[0]) * 32768));
-        for (int x = 0; x < 8; ++x)
-            out[x] = v;
-        return;
+    const __m128i weights = _mm_set1_epi32(static_cast<uint16_t>(wa) | (static_cast<int32_t>(wb) << 16));
+    return {_mm_madd_epi16(_mm_unpacklo_epi16(a, b), weights),
+            _mm_madd_epi16(_mm_unpackhi_epi16(a, b), weights)};
+}
+
+// v * 2^shift (15 or 16) of the 16-bit lanes, in 32 bits: each lane put in the high half of a
+// 32-bit lane is v * 2^16, and an arithmetic shift right by one halves it exactly.
+template <int shift> inline Lanes32 widenShifted(__m128i v)
+{
+    static_assert(shift == 15 || shift == 16);
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i low = _mm_unpacklo_epi16(zero, v), high = _mm_unpackhi_epi16(zero, v);
+    if constexpr (shift == 16)
+        return {low, high};
+    else
+        return {_mm_srai_epi32(low, 1), _mm_srai_epi32(high, 1)};
+}
+
+// The low 32 bits of v * c (0 <= c < 32768) from 16-bit multiplies: with v = high * 2^16 + low
+// (low unsigned), they are low * c + (high * c) * 2^16, and of that second product only its low
+// 16 bits remain.
+inline __m128i multiplyLow32(__m128i v, uint16_t c)
+{
+    const __m128i weight = _mm_set1_epi16(static_cast<int16_t>(c));
+    const __m128i lowHalves = _mm_mullo_epi16(v, weight); // low 16 bits of low * c and of high * c
+    const __m128i carries = _mm_mulhi_epu16(v, weight);   // high 16 bits of low * c in the low half
+    return _mm_add_epi16(lowHalves, _mm_slli_epi32(carries, 16));
+}
+
+// ((a + b + 2048) >> 12) * 5793.
+inline Lanes32 scaledOddTerm(Lanes32 a, Lanes32 b)
+{
+    const __m128i bias = _mm_set1_epi32(2048);
+    return {multiplyLow32(_mm_srai_epi32(_mm_add_epi32(_mm_add_epi32(a.low, b.low), bias), 12), 5793),
+            multiplyLow32(_mm_srai_epi32(_mm_add_epi32(_mm_add_epi32(a.high, b.high), bias), 12), 5793)};
+}
+
+// rounded<shift>: (v + 2^(shift - 1)) >> shift, its low 16 bits. Those bits are the high half of
+// the sum shifted left by 16 - shift, which a shift right by 16 brings down, in 16-bit range for
+// the saturating pack. The row pass's results lie in -1024..1023 and need no wrap.
+template <int shift, bool wrap> inline __m128i roundedLanes(Lanes32 v)
+{
+    static_assert(!wrap || shift <= 16);
+    const __m128i bias = _mm_set1_epi32(1 << (shift - 1));
+    const auto low16 = [&](__m128i w) {
+        const __m128i sum = _mm_add_epi32(w, bias);
+        return wrap ? _mm_srai_epi32(_mm_slli_epi32(sum, 16 - shift), 16) : _mm_srai_epi32(sum, shift);
+    };
+    return _mm_packs_epi32(low16(v.low), low16(v.high));
+}
+
+// x * (wa + wb) of each lane as one multiply-add of the lane with itself: the weight of the
+// sum does not fit 16 bits, its two parts do.
+struct SelfPairs {
+    __m128i low, high;
+};
+
+inline SelfPairs selfPairs(__m128i x)
+{
+    return {_mm_unpacklo_epi16(x, x), _mm_unpackhi_epi16(x, x)};
+}
+
+inline Lanes32 multiplied(SelfPairs x, int16_t wa, int16_t wb)
+{
+    const __m128i weights = _mm_set1_epi32(static_cast<uint16_t>(wa) | (static_cast<int32_t>(wb) << 16));
+    return {_mm_madd_epi16(x.low, weights), _mm_madd_epi16(x.high, weights)};
+}
+
+// The even and odd sums of inverseSums before the final butterflies.
+struct LaneSums {
+    Lanes32 t0, t1, t2, t3, pOdd, qOdd, c, d;
+};
+
+inline LaneSums laneSums(const __m128i x[8])
+{
+    const Lanes32 x0 = widenShifted<15>(x[0]), x4 = widenShifted<15>(x[4]);
+    // t3 = x2 * 42814 + x6 * 17734, t2 = x2 * 17734 - x6 * 42813.
+    return {add(x0, x4),
+            sub(x0, x4),
+            sub(multiplyAdd(x[2], x[6], 17734, 22723), widenShifted<16>(x[6])),
+            add(multiplyAdd(x[2], x[6], -22722, 17734), widenShifted<16>(x[2])),
+            multiplyAdd(x[3], x[5], 27246, 18205),
+            multiplyAdd(x[3], x[5], -18205, 27246),
+            multiplyAdd(x[1], x[7], 32139, 6393),
+            multiplyAdd(x[1], x[7], 6393, -32138)};
+}
+
+// laneSums when x4..x7 are zero, as they are in most blocks of a photograph: the same values
+// (every product fits 32 bits either way), with half the multiplies.
+inline LaneSums laneSumsOfFirstFour(const __m128i x[8])
+{
+    const Lanes32 x0 = widenShifted<15>(x[0]);
+    const SelfPairs x1 = selfPairs(x[1]), x2 = selfPairs(x[2]), x3 = selfPairs(x[3]);
+    return {x0,
+            x0,
+            multiplied(x2, 17734, 0),
+            multiplied(x2, 32767, 10047),
+            multiplied(x3, 27246, 0),
+            multiplied(x3, -18205, 0),
+            multiplied(x1, 32139, 0),
+            multiplied(x1, 6393, 0)};
+}
+
+// inverseSums of eight columns at once, each output rounded as soon as it is made (fewer
+// registers live at a time).
+template <int shift, bool wrap> inline void inverseTransformLanes(__m128i x[8], const LaneSums& s)
+{
+    const Lanes32 e0 = add(s.t0, s.t3), o0 = scaledOddTerm(s.pOdd, s.c);
+    x[0] = roundedLanes<shift, wrap>(add(e0, o0));
+    x[7] = roundedLanes<shift, wrap>(sub(e0, o0));
+    const Lanes32 e3 = sub(s.t0, s.t3), o3 = scaledOddTerm(s.qOdd, s.d);
+    x[3] = roundedLanes<shift, wrap>(add(e3, o3));
+    x[4] = roundedLanes<shift, wrap>(sub(e3, o3));
+    const Lanes32 e1 = add(s.t1, s.t2), o1 = sub(sub(add(s.c, s.d), s.pOdd), s.qOdd);
+    x[1] = roundedLanes<shift, wrap>(add(e1, o1));
+    x[6] = roundedLanes<shift, wrap>(sub(e1, o1));
+    const Lanes32 e2 = sub(s.t1, s.t2), o2 = sub(sub(add(s.c, s.qOdd), s.pOdd), s.d);
+    x[2] = roundedLanes<shift, wrap>(add(e2, o2));
+    x[5] = roundedLanes<shift, wrap>(sub(e2, o2));
+}
+
+template <int shift, bool wrap> inline void inverseTransformLanes(__m128i x[8], bool lastFourZero)
+{
+    if (lastFourZero)
+        inverseTransformLanes<shift, wrap>(x, laneSumsOfFirstFour(x));
+    else
+        inverseTransformLanes<shift, wrap>(x, laneSums(x));
+}
+
+inline void transpose8x8(__m128i m[8])
+{
+    const __m128i a0 = _mm_unpacklo_epi16(m[0], m[1]), a1 = _mm_unpackhi_epi16(m[0], m[1]);
+    const __m128i a2 = _mm_unpacklo_epi16(m[2], m[3]), a3 = _mm_unpackhi_epi16(m[2], m[3]);
+    const __m128i a4 = _mm_unpacklo_epi16(m[4], m[5]), a5 = _mm_unpackhi_epi16(m[4], m[5]);
+    const __m128i a6 = _mm_unpacklo_epi16(m[6], m[7]), a7 = _mm_unpackhi_epi16(m[6], m[7]);
+    const __m128i b0 = _mm_unpacklo_epi32(a0, a2), b1 = _mm_unpackhi_epi32(a0, a2);
+    const __m128i b2 = _mm_unpacklo_epi32(a1, a3), b3 = _mm_unpackhi_epi32(a1, a3);
+    const __m128i b4 = _mm_unpacklo_epi32(a4, a6), b5 = _mm_unpackhi_epi32(a4, a6);
+    const __m128i b6 = _mm_unpacklo_epi32(a5, a7), b7 = _mm_unpackhi_epi32(a5, a7);
+    m[0] = _mm_unpacklo_epi64(b0, b4);
+    m[1] = _mm_unpackhi_epi64(b0, b4);
+    m[2] = _mm_unpacklo_epi64(b1, b5);
+    m[3] = _mm_unpackhi_epi64(b1, b5);
+    m[4] = _mm_unpacklo_epi64(b2, b6);
+    m[5] = _mm_unpackhi_epi64(b2, b6);
+    m[6] = _mm_unpacklo_epi64(b3, b7);
+    m[7] = _mm_unpackhi_epi64(b3, b7);
+}
+
+// dequantized() of a row of eight coefficients: the product saturated to 16 bits.
+inline __m128i dequantizedRow(const int16_t* coefficients, const uint16_t* steps)
+{
+    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(coefficients));
+    const __m128i q = _mm_loadu_si128(reinterpret_cast<const __m128i*>(steps));
+    const __m128i low = _mm_mullo_epi16(c, q), high = _mm_mulhi_epi16(c, q);
+    return _mm_packs_epi32(_mm_unpacklo_epi16(low, high), _mm_unpackhi_epi16(low, high));
+}
+
+// The column pass (shift 12) and the row pass (shift 21) with the level-shifting store. A pass
+// whose inputs 4..7 are zero (coefficient rows 4..7 for the columns; columns 4..7, which stay
+// zero through the column pass, for the rows) takes the shorter sums.
+void inverseTransformSse2(const int16_t* coefficients, const uint16_t* steps, uint8_t* destination,
+                          int32_t destinationStep)
+{
+    const auto* rows = reinterpret_cast<const __m128i*>(coefficients);
+    const bool lowerRowsZero =
+        allZero(_mm_or_si128(_mm_or_si128(_mm_loadu_si128(rows + 4), _mm_loadu_si128(rows + 5)),
+                             _mm_or_si128(_mm_loadu_si128(rows + 6), _mm_loadu_si128(rows + 7))));
+    __m128i x[8];
+    const int dequantizedRows = lowerRowsZero ? 4 : 8;
+    for (int k = 0; k < dequantizedRows; ++k)
+        x[k] = dequantizedRow(coefficients + 8 * k, steps + 8 * k);
+    for (int k = dequantizedRows; k < 8; ++k)
+        x[k] = _mm_setzero_si128();
+    const __m128i anyInColumn =
+        _mm_or_si128(_mm_or_si128(_mm_or_si128(x[0], x[1]), _mm_or_si128(x[2], x[3])),
+                     _mm_or_si128(_mm_or_si128(x[4], x[5]), _mm_or_si128(x[6], x[7])));
+    const bool rightColumnsZero = allZero(_mm_unpackhi_epi64(anyInColumn, anyInColumn));
+    inverseTransformLanes<columnShift, true>(x, lowerRowsZero);
+    transpose8x8(x);
+    inverseTransformLanes<rowShift, false>(x, rightColumnsZero);
+    // Row results lie in -1024..1023: + 128 and the unsigned pack give levelShifted().
+    const __m128i levelShift = _mm_set1_epi16(128);
+    for (int k = 0; k < 8; ++k)
+        x[k] = _mm_add_epi16(x[k], levelShift);
+    transpose8x8(x);
+    for (int row = 0; row < 8; row += 2) {
+        const __m128i bytes = _mm_packus_epi16(x[row], x[row + 1]);
+        uint8_t* out = destination + static_cast<ptrdiff_t>(row) * destinationStep;
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), bytes);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + destinationStep), _mm_srli_si128(bytes, 8));
     }
-    Wrap32 x[8];
-    for (int k = 0; k < 8; ++k)
-        x[k] = w32(row[k]);
-    const InverseSums sums = inverseSums(x);
-    for (int k = 0; k < 8; ++k)
-        out[k] = levelShifted(rounded<rowShift>(sums.y[k]));
 }
 
 struct ForwardOutputs {
@@ -181,9 +347,9 @@ struct ForwardOutputs {
 // One-dimensional forward transform of x0..x7 before the pass's own scaling.
 ForwardOutputs forwardTransform(const int16_t* p, ptrdiff_t stride)
 {
-    const Wrap32 x0 = w32(p[0]), x1 = w32(p[stride]), x2 = w32(p[2 * stride]),
-                 x3 = w32(p[3 * stride]), x4 = w32(p[4 * stride]), x5 = w32(p[5 * stride]),
-                 x6 = w32(p[6 * stride]), x7 = w32(p[7 * stride]);
+    const Wrap32 x0 = w32(p[0]), x1 = w32(p[stride]), x2 = w32(p[2 * stride]), x3 = w32(p[3 * stride]),
+                 x4 = w32(p[4 * stride]), x5 = w32(p[5 * stride]), x6 = w32(p[6 * stride]),
+                 x7 = w32(p[7 * stride]);
     ForwardOutputs out;
     Wrap32* r = out.r;
 
@@ -221,14 +387,13 @@ void forwardColumn(int16_t* p)
 {
     const ForwardOutputs f = forwardTransform(p, 8);
     for (int k = 0; k < 8; ++k)
-        p[8 * k] = (k == 0 || k == 4) ? low16((f.r[k] + w32(32)) >> 6)
-                                      : low16((f.r[k] + w32(1048576)) >> 21);
+        p[8 * k] = (k == 0 || k == 4) ? low16((f.r[k] + w32(32)) >> 6) : low16((f.r[k] + w32(1048576)) >> 21);
 }
 
-}  // namespace
+} // namespace
 
-ImagingStatus dequantize16s_gn(const int16_t* coefficients, const int16_t* steps,
-                               int16_t* destination, int32_t count)
+ImagingStatus dequantize16s_gn(const int16_t* coefficients, const int16_t* steps, int16_t* destination,
+                               int32_t count)
 {
     if (coefficients == nullptr || steps == nullptr || destination == nullptr)
         return StatusNullPointer;
@@ -254,17 +419,16 @@ void storeLevelShift16s8u_gn(const int16_t* source, int32_t sourceStep, uint8_t*
                              int32_t destinationStep, int32_t width, int32_t height)
 {
     for (int32_t y = 0; y < height; ++y) {
-        const auto* in = reinterpret_cast<const int16_t*>(
-            reinterpret_cast<const uint8_t*>(source) + static_cast<ptrdiff_t>(y) * sourceStep);
+        const auto* in = reinterpret_cast<const int16_t*>(reinterpret_cast<const uint8_t*>(source) +
+                                                          static_cast<ptrdiff_t>(y) * sourceStep);
         uint8_t* out = destination + static_cast<ptrdiff_t>(y) * destinationStep;
         for (int32_t x = 0; x < width; ++x)
             out[x] = dct::clampLevelShifted(in[x]);
     }
 }
 
-ImagingStatus loadLevelShift8u16s_gn(const uint8_t* source, int32_t sourceStep,
-                                     int16_t* destination, int32_t destinationStep, int32_t width,
-                                     int32_t height)
+ImagingStatus loadLevelShift8u16s_gn(const uint8_t* source, int32_t sourceStep, int16_t* destination,
+                                     int32_t destinationStep, int32_t width, int32_t height)
 {
     for (int32_t y = 0; y < height; ++y) {
         const uint8_t* in = source + static_cast<ptrdiff_t>(y) * sourceStep;
@@ -287,8 +451,8 @@ ImagingStatus fdct8x8_gn(int16_t* block)
     return StatusOk;
 }
 
-ImagingStatus quantizeMulScale16s_gn(const uint16_t* table, const int16_t* source,
-                                     int16_t* destination, int32_t count, int32_t scale)
+ImagingStatus quantizeMulScale16s_gn(const uint16_t* table, const int16_t* source, int16_t* destination,
+                                     int32_t count, int32_t scale)
 {
     if (table == nullptr || source == nullptr || destination == nullptr)
         return StatusNullPointer;
@@ -303,8 +467,7 @@ ImagingStatus quantizeMulScale16s_gn(const uint16_t* table, const int16_t* sourc
 
 extern "C" {
 
-ImagingStatus zfmiDCTQuantInv8x8LS_JPEG_16s8u_C1R_gn(const int16_t* pSrc, uint8_t* pDst,
-                                                     int32_t dstStep,
+ImagingStatus zfmiDCTQuantInv8x8LS_JPEG_16s8u_C1R_gn(const int16_t* pSrc, uint8_t* pDst, int32_t dstStep,
                                                      const uint16_t* pQuantInvTable)
 {
     const ImagingStatus status = dct::checkTransformArguments(pSrc, pDst, dstStep, pQuantInvTable);
@@ -314,16 +477,11 @@ ImagingStatus zfmiDCTQuantInv8x8LS_JPEG_16s8u_C1R_gn(const int16_t* pSrc, uint8_
         storeFlatBlock(pSrc[0], pQuantInvTable[0], pDst, dstStep);
         return StatusOk;
     }
-    alignas(32) int16_t block[64];
-    for (int column = 0; column < 8; ++column)
-        dequantizeAndTransformColumn(pSrc + column, pQuantInvTable + column, block + column);
-    for (int row = 0; row < 8; ++row)
-        transformRowAndStore(block + 8 * row, pDst + static_cast<ptrdiff_t>(row) * dstStep);
+    inverseTransformSse2(pSrc, pQuantInvTable, pDst, dstStep);
     return StatusOk;
 }
 
-ImagingStatus zfmiDCTQuantFwd8x8LS_JPEG_8u16s_C1R_gn(const uint8_t* pSrc, int32_t srcStep,
-                                                     int16_t* pDst,
+ImagingStatus zfmiDCTQuantFwd8x8LS_JPEG_8u16s_C1R_gn(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst,
                                                      const uint16_t* pQuantFwdTable)
 {
     const ImagingStatus status = dct::checkTransformArguments(pSrc, pDst, srcStep, pQuantFwdTable);
@@ -335,4 +493,4 @@ ImagingStatus zfmiDCTQuantFwd8x8LS_JPEG_8u16s_C1R_gn(const uint8_t* pSrc, int32_
     return StatusOk;
 }
 
-}  // extern "C"
+} // extern "C"

@@ -11,7 +11,6 @@ __m128i loadUnaligned(const int16_t* p)
     return _mm_lddqu_si128(reinterpret_cast<const __m128i*>(p));
 }
 
-}  // namespace
+} // namespace
 
-#define DCT_BUILD_NAME(name) name##_s3
 #include "dct_sse_build.h"

@@ -8,9 +8,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "build_token.h"
 #include "dct_vector.h"
 
-namespace dct_sse2 {
+namespace dct_sse2::inline ZEFRIM_BUILD_NAMESPACE {
 
 // For one row scale: the coefficient pairs that multiply (x0, x2), (x4, x6), (x1, x3) and
 // (x5, x7), for outputs k = 0..3 in the four 32-bit lanes.
@@ -35,9 +36,8 @@ constexpr RowCoefficients makeRowCoefficients(int basisIndex)
     return c;
 }
 
-inline constexpr RowCoefficients rowCoefficients[4] = {
-    makeRowCoefficients(0), makeRowCoefficients(1), makeRowCoefficients(2),
-    makeRowCoefficients(3)};
+inline constexpr RowCoefficients rowCoefficients[4] = {makeRowCoefficients(0), makeRowCoefficients(1),
+                                                       makeRowCoefficients(2), makeRowCoefficients(3)};
 
 static inline __m128i load(const int16_t* p)
 {
@@ -58,8 +58,8 @@ static inline __m128i inverseRow(__m128i x, int row)
         _mm_set1_epi32(dct_vector::inverseRowRounding[row]));
     const __m128i odd =
         _mm_add_epi32(_mm_madd_epi16(x13, load(c.oddLow)), _mm_madd_epi16(x57, load(c.oddHigh)));
-    const __m128i first = _mm_srai_epi32(_mm_add_epi32(even, odd), 12);                // y0..y3
-    const __m128i last = _mm_shuffle_epi32(_mm_srai_epi32(_mm_sub_epi32(even, odd), 12), 0x1B);  // y4..y7
+    const __m128i first = _mm_srai_epi32(_mm_add_epi32(even, odd), 12);                         // y0..y3
+    const __m128i last = _mm_shuffle_epi32(_mm_srai_epi32(_mm_sub_epi32(even, odd), 12), 0x1B); // y4..y7
     return _mm_packs_epi32(first, last);
 }
 
@@ -110,9 +110,8 @@ static inline void inverseColumns(__m128i r[8])
 
 // LoadUnaligned(const int16_t*) reads eight 16-bit values from any address.
 template <typename LoadUnaligned>
-static inline ImagingStatus dctQuantInv(const int16_t* source, uint8_t* destination,
-                                        int32_t step, const uint16_t* table,
-                                        LoadUnaligned loadUnaligned)
+static inline ImagingStatus dctQuantInv(const int16_t* source, uint8_t* destination, int32_t step,
+                                        const uint16_t* table, LoadUnaligned loadUnaligned)
 {
     const ImagingStatus status = dct::checkTransformArguments(source, destination, step, table);
     if (status != StatusOk)
@@ -121,8 +120,7 @@ static inline ImagingStatus dctQuantInv(const int16_t* source, uint8_t* destinat
     for (int r = 0; r < 8; ++r) {
         // The dequantised value keeps the low 16 bits of the product.
         const __m128i dequantised = _mm_mullo_epi16(
-            loadUnaligned(source + 8 * r),
-            loadUnaligned(reinterpret_cast<const int16_t*>(table) + 8 * r));
+            loadUnaligned(source + 8 * r), loadUnaligned(reinterpret_cast<const int16_t*>(table) + 8 * r));
         rows[r] = inverseRow(dequantised, r);
     }
     inverseColumns(rows);
@@ -130,8 +128,7 @@ static inline ImagingStatus dctQuantInv(const int16_t* source, uint8_t* destinat
     for (int r = 0; r < 8; ++r) {
         // Level shift with 16-bit wrap-around, then the clamp to 0..255 by the packing.
         const __m128i samples = _mm_packus_epi16(_mm_add_epi16(rows[r], level), level);
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(destination + static_cast<ptrdiff_t>(r) * step),
-                         samples);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(destination + static_cast<ptrdiff_t>(r) * step), samples);
     }
     return StatusOk;
 }
@@ -214,8 +211,8 @@ static inline __m128i reversed(__m128i z)
 static inline __m128i forwardRow(__m128i z, int row)
 {
     const ForwardRowCoefficients& c = forwardRowCoefficients[dct_vector::rowBasis[row]];
-    const __m128i sums = _mm_adds_epi16(z, reversed(z));         // s0..s3 in lanes 0..3
-    const __m128i differences = _mm_subs_epi16(z, reversed(z));  // d0..d3 in lanes 0..3
+    const __m128i sums = _mm_adds_epi16(z, reversed(z));        // s0..s3 in lanes 0..3
+    const __m128i differences = _mm_subs_epi16(z, reversed(z)); // d0..d3 in lanes 0..3
     const __m128i rounding = _mm_set1_epi32(1 << 19);
     const __m128i even = _mm_srai_epi32(
         _mm_add_epi32(_mm_add_epi32(_mm_madd_epi16(_mm_shuffle_epi32(sums, 0x00), load(c.evenLow)),
@@ -223,12 +220,11 @@ static inline __m128i forwardRow(__m128i z, int row)
                       rounding),
         20);
     const __m128i odd = _mm_srai_epi32(
-        _mm_add_epi32(
-            _mm_add_epi32(_mm_madd_epi16(_mm_shuffle_epi32(differences, 0x00), load(c.oddLow)),
-                          _mm_madd_epi16(_mm_shuffle_epi32(differences, 0x55), load(c.oddHigh))),
-            rounding),
+        _mm_add_epi32(_mm_add_epi32(_mm_madd_epi16(_mm_shuffle_epi32(differences, 0x00), load(c.oddLow)),
+                                    _mm_madd_epi16(_mm_shuffle_epi32(differences, 0x55), load(c.oddHigh))),
+                      rounding),
         20);
-    const __m128i packed = _mm_packs_epi32(even, odd);  // y0 y2 y4 y6 y1 y3 y5 y7
+    const __m128i packed = _mm_packs_epi32(even, odd); // y0 y2 y4 y6 y1 y3 y5 y7
     return _mm_unpacklo_epi16(packed, _mm_unpackhi_epi64(packed, packed));
 }
 
@@ -242,8 +238,8 @@ static inline ImagingStatus dctQuantFwd(const uint8_t* source, int32_t step, int
     const __m128i level = _mm_set1_epi16(128);
     __m128i rows[8];
     for (int r = 0; r < 8; ++r) {
-        const __m128i bytes = _mm_loadl_epi64(
-            reinterpret_cast<const __m128i*>(source + static_cast<ptrdiff_t>(r) * step));
+        const __m128i bytes =
+            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(source + static_cast<ptrdiff_t>(r) * step));
         rows[r] = _mm_sub_epi16(_mm_unpacklo_epi8(bytes, zero), level);
     }
     forwardColumns(rows);
@@ -254,4 +250,4 @@ static inline ImagingStatus dctQuantFwd(const uint8_t* source, int32_t step, int
     return StatusOk;
 }
 
-}  // namespace dct_sse2
+} // namespace dct_sse2::inline ZEFRIM_BUILD_NAMESPACE

@@ -7,9 +7,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "build_token.h"
 #include "dct.h"
 
-namespace dct_vector {
+namespace dct_vector::inline ZEFRIM_BUILD_NAMESPACE {
 
 using dct::low16;
 using dct::saturate16;
@@ -71,8 +72,7 @@ static inline int16_t setLowBit(int16_t a)
 
 // ---- Inverse ------------------------------------------------------------------------------
 
-static inline void dequantizeWrapping(const int16_t* coefficients, const uint16_t* steps,
-                                      int16_t* block)
+static inline void dequantizeWrapping(const int16_t* coefficients, const uint16_t* steps, int16_t* block)
 {
     for (int i = 0; i < 64; ++i)
         block[i] = low16(int32_t{coefficients[i]} * static_cast<int16_t>(steps[i]));
@@ -98,8 +98,8 @@ static inline void inverseRow(int16_t* x, int row)
 
 static inline void inverseColumn(int16_t* p)
 {
-    const int16_t x0 = p[0], x1 = p[8], x2 = p[16], x3 = p[24], x4 = p[32], x5 = p[40],
-                  x6 = p[48], x7 = p[56];
+    const int16_t x0 = p[0], x1 = p[8], x2 = p[16], x3 = p[24], x4 = p[32], x5 = p[40], x6 = p[48],
+                  x7 = p[56];
     const int16_t sum35 = adds(adds(mulHigh(x5, tan3m1), x5), x3);
     const int16_t dif35 = subs(x5, adds(mulHigh(x3, tan3m1), x3));
     const int16_t sum17 = adds(mulHigh(x7, tan1), x1);
@@ -153,8 +153,8 @@ static inline void storeLevelShift(const int16_t* block, uint8_t* destination, i
     }
 }
 
-static inline ImagingStatus dctQuantInv(const int16_t* source, uint8_t* destination,
-                                        int32_t step, const uint16_t* table)
+static inline ImagingStatus dctQuantInv(const int16_t* source, uint8_t* destination, int32_t step,
+                                        const uint16_t* table)
 {
     const ImagingStatus status = dct::checkTransformArguments(source, destination, step, table);
     if (status != StatusOk)
@@ -179,8 +179,8 @@ static inline void loadLevelShift(const uint8_t* source, int32_t step, int16_t* 
 
 static inline void forwardColumn(int16_t* p)
 {
-    const int16_t x0 = p[0], x1 = p[8], x2 = p[16], x3 = p[24], x4 = p[32], x5 = p[40],
-                  x6 = p[48], x7 = p[56];
+    const int16_t x0 = p[0], x1 = p[8], x2 = p[16], x3 = p[24], x4 = p[32], x5 = p[40], x6 = p[48],
+                  x7 = p[56];
     const int16_t s07 = adds(x0, x7), d07 = subs(x0, x7), s16 = adds(x1, x6), d16 = subs(x1, x6);
     const int16_t s25 = adds(x2, x5), d25 = subs(x2, x5), s34 = adds(x3, x4), d34 = subs(x3, x4);
 
@@ -245,4 +245,4 @@ static inline ImagingStatus dctQuantFwd(const uint8_t* source, int32_t step, int
     return StatusOk;
 }
 
-}  // namespace dct_vector
+} // namespace dct_vector::inline ZEFRIM_BUILD_NAMESPACE

@@ -3,9 +3,10 @@
 // its own memory kernels (Mem::zero, Mem::zeroBlock), so a build only ever calls its own kernels.
 #pragma once
 
+#include "build_token.h"
 #include "huffman_types.h"
 
-namespace huffman {
+namespace huffman::inline ZEFRIM_BUILD_NAMESPACE {
 namespace {
 
 // ---- Decode table -----------------------------------------------------------------------------
@@ -41,8 +42,7 @@ inline ImagingStatus buildCanonicalCodes(const uint8_t* listBits, CanonicalCodes
     return StatusOk;
 }
 
-inline void fillLengthFields(const CanonicalCodes& codes, const uint8_t* listVals,
-                             DecodeHuffmanSpec& spec)
+inline void fillLengthFields(const CanonicalCodes& codes, const uint8_t* listVals, DecodeHuffmanSpec& spec)
 {
     int32_t k = 0;
     for (int32_t length = 1; length <= 16; ++length) {
@@ -75,8 +75,7 @@ inline uint32_t lookaheadEntry(int32_t length, int32_t symbol, uint32_t window)
     return (static_cast<uint32_t>(value) << 16) | entry | static_cast<uint32_t>(total);
 }
 
-inline void fillLookahead(const CanonicalCodes& codes, const uint8_t* listVals,
-                          DecodeHuffmanSpec& spec)
+inline void fillLookahead(const CanonicalCodes& codes, const uint8_t* listVals, DecodeHuffmanSpec& spec)
 {
     for (int32_t k = 0; k < codes.count && codes.length[k] <= 8; ++k) {
         const int32_t shift = 8 - codes.length[k];
@@ -88,8 +87,7 @@ inline void fillLookahead(const CanonicalCodes& codes, const uint8_t* listVals,
 }
 
 template <class Mem>
-ImagingStatus initDecodeSpec(const uint8_t* listBits, const uint8_t* listVals,
-                             DecodeHuffmanSpec* spec)
+ImagingStatus initDecodeSpec(const uint8_t* listBits, const uint8_t* listVals, DecodeHuffmanSpec* spec)
 {
     if (!listBits || !listVals || !spec)
         return StatusNullPointer;
@@ -189,8 +187,8 @@ inline bool fillWholeBytesAtOnce(BitStream& s)
     const uint32_t inverted = ~used; // a byte 0xFF of the data is a zero byte here
     if (((inverted - 0x01010101u) & ~inverted & 0x80808080u) != 0)
         return false;
-    const uint64_t widened = (static_cast<uint64_t>(s.buffer.accumulator) << (8 * count)) |
-                             (used >> (8 * (4 - count)));
+    const uint64_t widened =
+        (static_cast<uint64_t>(s.buffer.accumulator) << (8 * count)) | (used >> (8 * (4 - count)));
     s.buffer.accumulator = static_cast<uint32_t>(widened);
     s.buffer.bitCount += 8 * count;
     s.buffer.appended = true;
@@ -366,8 +364,7 @@ inline ImagingStatus decodeHuffmanSymbolSlow(BitStream& s, int32_t length, int32
 }
 
 // The common case, a code of up to 8 bits with 8 bits buffered, is one table read.
-inline ImagingStatus decodeHuffmanSymbol(BitStream& s, int32_t& symbol,
-                                         const DecodeHuffmanSpec& spec)
+inline ImagingStatus decodeHuffmanSymbol(BitStream& s, int32_t& symbol, const DecodeHuffmanSpec& spec)
 {
     BitBuffer& st = s.buffer;
     if (st.bitCount < 8 && s.marker == 0)
@@ -401,8 +398,7 @@ inline ImagingStatus fetchValue(BitStream& stream, int32_t s, int32_t& value)
 
 // ---- Sequential block and lossless value ---------------------------------------------------
 
-template <class... Pointers>
-bool anyNull(const Pointers*... pointers)
+template <class... Pointers> bool anyNull(const Pointers*... pointers)
 {
     return ((pointers == nullptr) || ...);
 }
@@ -420,8 +416,7 @@ ImagingStatus checkSequentialArgs(const uint8_t* data, int32_t length, const Poi
 }
 
 // Decodes a DC difference into the predictor (16-bit, wrapping); returns the last step's status.
-inline ImagingStatus decodeDcIntoPredictor(BitStream& s, const DecodeHuffmanSpec& table,
-                                           int16_t& predictor)
+inline ImagingStatus decodeDcIntoPredictor(BitStream& s, const DecodeHuffmanSpec& table, int16_t& predictor)
 {
     int32_t symbol = 0;
     ImagingStatus status = decodeHuffmanSymbol(s, symbol, table);
@@ -517,8 +512,7 @@ inline ImagingStatus decodeSequentialDc(BitStream& s, uint64_t& bits, const Deco
 
 // A code of 9..16 bits among the buffered bits, found as the bit-by-bit search would find it
 // before it needs a fill. False leaves the buffer untouched.
-inline bool searchLongCode(BitBuffer& st, uint64_t bits, int32_t& symbol,
-                           const DecodeHuffmanSpec& spec)
+inline bool searchLongCode(BitBuffer& st, uint64_t bits, int32_t& symbol, const DecodeHuffmanSpec& spec)
 {
     const int32_t last = st.bitCount < 16 ? st.bitCount : 16;
     for (int32_t length = 9; length <= last; ++length) {
@@ -633,11 +627,10 @@ ImagingStatus decodeBlock(const uint8_t* data, int32_t length, int32_t* position
 }
 
 inline ImagingStatus decodeLosslessValue(const uint8_t* data, int32_t length, int32_t* position,
-                                         int16_t* value, int32_t* marker,
-                                         const DecodeHuffmanSpec* table, DecodeHuffmanState* state)
+                                         int16_t* value, int32_t* marker, const DecodeHuffmanSpec* table,
+                                         DecodeHuffmanState* state)
 {
-    const ImagingStatus check =
-        checkSequentialArgs(data, length, position, value, marker, table, state);
+    const ImagingStatus check = checkSequentialArgs(data, length, position, value, marker, table, state);
     if (check != StatusOk)
         return check;
     BitStream s = openStream(data, length, position, marker, state);
@@ -670,8 +663,8 @@ inline bool bandOutOfRange(int32_t ss, int32_t se, int32_t al)
     return ss < 1 || ss > 63 || se < ss || se > 63 || alOutOfRange(al);
 }
 
-inline ImagingStatus checkProgressiveStream(const uint8_t* data, int32_t length,
-                                            const int32_t* position, const int16_t* block)
+inline ImagingStatus checkProgressiveStream(const uint8_t* data, int32_t length, const int32_t* position,
+                                            const int16_t* block)
 {
     if (!data)
         return StatusNullPointer;
@@ -682,8 +675,8 @@ inline ImagingStatus checkProgressiveStream(const uint8_t* data, int32_t length,
     return StatusOk;
 }
 
-inline ImagingStatus decodeDcFirst(const uint8_t* data, int32_t length, int32_t* position,
-                                   int16_t* block, int16_t* lastDc, int32_t* marker, int32_t al,
+inline ImagingStatus decodeDcFirst(const uint8_t* data, int32_t length, int32_t* position, int16_t* block,
+                                   int16_t* lastDc, int32_t* marker, int32_t al,
                                    const DecodeHuffmanSpec* dcTable, DecodeHuffmanState* state)
 {
     ImagingStatus status = checkProgressiveStream(data, length, position, block);
@@ -704,9 +697,8 @@ inline ImagingStatus decodeDcFirst(const uint8_t* data, int32_t length, int32_t*
     return status;
 }
 
-inline ImagingStatus decodeDcRefine(const uint8_t* data, int32_t length, int32_t* position,
-                                    int16_t* block, int32_t* marker, int32_t al,
-                                    DecodeHuffmanState* state)
+inline ImagingStatus decodeDcRefine(const uint8_t* data, int32_t length, int32_t* position, int16_t* block,
+                                    int32_t* marker, int32_t al, DecodeHuffmanState* state)
 {
     ImagingStatus status = checkProgressiveStream(data, length, position, block);
     if (status != StatusOk)
@@ -729,9 +721,8 @@ inline ImagingStatus decodeDcRefine(const uint8_t* data, int32_t length, int32_t
 }
 
 inline ImagingStatus checkAcArgs(const uint8_t* data, int32_t length, const int32_t* position,
-                                 const int16_t* block, const int32_t* marker, int32_t ss,
-                                 int32_t se, int32_t al, const DecodeHuffmanSpec* table,
-                                 const DecodeHuffmanState* state)
+                                 const int16_t* block, const int32_t* marker, int32_t ss, int32_t se,
+                                 int32_t al, const DecodeHuffmanSpec* table, const DecodeHuffmanState* state)
 {
     const ImagingStatus status = checkProgressiveStream(data, length, position, block);
     if (status != StatusOk)
@@ -761,13 +752,11 @@ inline ImagingStatus readEobRun(BitStream& s, int32_t r)
     return status;
 }
 
-inline ImagingStatus decodeAcFirst(const uint8_t* data, int32_t length, int32_t* position,
-                                   int16_t* block, int32_t* marker, int32_t ss, int32_t se,
-                                   int32_t al, const DecodeHuffmanSpec* table,
-                                   DecodeHuffmanState* state)
+inline ImagingStatus decodeAcFirst(const uint8_t* data, int32_t length, int32_t* position, int16_t* block,
+                                   int32_t* marker, int32_t ss, int32_t se, int32_t al,
+                                   const DecodeHuffmanSpec* table, DecodeHuffmanState* state)
 {
-    ImagingStatus status =
-        checkAcArgs(data, length, position, block, marker, ss, se, al, table, state);
+    ImagingStatus status = checkAcArgs(data, length, position, block, marker, ss, se, al, table, state);
     if (status != StatusOk)
         return status;
     if (state->eobRun > 0) {
@@ -825,8 +814,8 @@ inline ImagingStatus refineCoefficient(BitStream& s, const Refinement& ref, int1
 
 // Refines the coefficients with history from k on and stops at the zero where a new
 // coefficient goes after `zeros` zeros; k is left there (or at se + 1).
-inline ImagingStatus walkZeroRun(BitStream& s, const Refinement& ref, int16_t* block,
-                                 int32_t& k, int32_t se, int32_t zeros, ImagingStatus status)
+inline ImagingStatus walkZeroRun(BitStream& s, const Refinement& ref, int16_t* block, int32_t& k, int32_t se,
+                                 int32_t zeros, ImagingStatus status)
 {
     do {
         int16_t& coef = block[kNaturalOrder[k]];
@@ -842,13 +831,11 @@ inline ImagingStatus walkZeroRun(BitStream& s, const Refinement& ref, int16_t* b
     return status;
 }
 
-inline ImagingStatus decodeAcRefine(const uint8_t* data, int32_t length, int32_t* position,
-                                    int16_t* block, int32_t* marker, int32_t ss, int32_t se,
-                                    int32_t al, const DecodeHuffmanSpec* table,
-                                    DecodeHuffmanState* state)
+inline ImagingStatus decodeAcRefine(const uint8_t* data, int32_t length, int32_t* position, int16_t* block,
+                                    int32_t* marker, int32_t ss, int32_t se, int32_t al,
+                                    const DecodeHuffmanSpec* table, DecodeHuffmanState* state)
 {
-    ImagingStatus status =
-        checkAcArgs(data, length, position, block, marker, ss, se, al, table, state);
+    ImagingStatus status = checkAcArgs(data, length, position, block, marker, ss, se, al, table, state);
     if (status != StatusOk)
         return status;
     BitStream s = openStream(data, length, position, marker, state);
@@ -897,4 +884,4 @@ inline ImagingStatus decodeAcRefine(const uint8_t* data, int32_t length, int32_t
 }
 
 } // namespace
-} // namespace huffman
+} // namespace huffman::inline ZEFRIM_BUILD_NAMESPACE

@@ -3,9 +3,10 @@
 // generation of optimal tables from statistics. Templates over the build's memory kernels.
 #pragma once
 
+#include "build_token.h"
 #include "huffman_decode.h"
 
-namespace huffman {
+namespace huffman::inline ZEFRIM_BUILD_NAMESPACE {
 namespace {
 
 // ---- Encode table and state --------------------------------------------------------------------
@@ -26,8 +27,7 @@ inline ImagingStatus buildEncodeCodes(const uint8_t* listBits, CanonicalCodes& c
 }
 
 template <class Mem>
-ImagingStatus initEncodeSpec(const uint8_t* listBits, const uint8_t* listVals,
-                             EncodeHuffmanSpec* spec)
+ImagingStatus initEncodeSpec(const uint8_t* listBits, const uint8_t* listVals, EncodeHuffmanSpec* spec)
 {
     if (!listBits || !listVals || !spec)
         return StatusNullPointer;
@@ -41,8 +41,7 @@ ImagingStatus initEncodeSpec(const uint8_t* listBits, const uint8_t* listVals,
     return StatusOk;
 }
 
-template <class Mem>
-void resetEncodeHuffmanState(EncodeHuffmanState& state)
+template <class Mem> void resetEncodeHuffmanState(EncodeHuffmanState& state)
 {
     state.accumulator = 0;
     state.accumulatorHigh = 0;
@@ -98,8 +97,7 @@ inline ImagingStatus emitHuffmanBits(const BitSink& out, uint32_t bits, int32_t 
 }
 
 // Pads the last byte with 1-bits and resets the state.
-template <class Mem>
-ImagingStatus flushBits(const BitSink& out)
+template <class Mem> ImagingStatus flushBits(const BitSink& out)
 {
     const ImagingStatus status = emitHuffmanBits(out, 0x7F, 7);
     resetEncodeHuffmanState<Mem>(*out.state);
@@ -113,8 +111,8 @@ inline ImagingStatus emitSymbol(const BitSink& out, const EncodeHuffmanSpec& tab
 }
 
 // The symbol `prefix + category(v)` followed by the magnitude bits of v.
-inline ImagingStatus emitCodedValue(const BitSink& out, const EncodeHuffmanSpec& table,
-                                    int32_t prefix, int32_t v, int32_t category)
+inline ImagingStatus emitCodedValue(const BitSink& out, const EncodeHuffmanSpec& table, int32_t prefix,
+                                    int32_t v, int32_t category)
 {
     ImagingStatus status = emitSymbol(out, table, prefix + category);
     if (status == StatusOk && category > 0)
@@ -171,8 +169,8 @@ inline ImagingStatus encodeSequentialAc(const BitSink& out, const EncodeHuffmanS
 
 template <class Mem>
 ImagingStatus encodeBlock(const int16_t* block, uint8_t* data, int32_t length, int32_t* position,
-                          int16_t* lastDc, const EncodeHuffmanSpec* dcTable,
-                          const EncodeHuffmanSpec* acTable, EncodeHuffmanState* state, int32_t flush)
+                          int16_t* lastDc, const EncodeHuffmanSpec* dcTable, const EncodeHuffmanSpec* acTable,
+                          EncodeHuffmanState* state, int32_t flush)
 {
     const ImagingStatus check = checkOutput(data, length, position, state);
     if (check != StatusOk)
@@ -194,9 +192,8 @@ ImagingStatus encodeBlock(const int16_t* block, uint8_t* data, int32_t length, i
 }
 
 template <class Mem>
-ImagingStatus encodeLosslessValue(const int16_t* value, uint8_t* data, int32_t length,
-                                  int32_t* position, const EncodeHuffmanSpec* table,
-                                  EncodeHuffmanState* state, int32_t flush)
+ImagingStatus encodeLosslessValue(const int16_t* value, uint8_t* data, int32_t length, int32_t* position,
+                                  const EncodeHuffmanSpec* table, EncodeHuffmanState* state, int32_t flush)
 {
     const ImagingStatus check = checkOutput(data, length, position, state);
     if (check != StatusOk)
@@ -218,10 +215,9 @@ ImagingStatus encodeLosslessValue(const int16_t* value, uint8_t* data, int32_t l
 constexpr int32_t kMaxProgressiveCategory = 11;
 
 template <class Mem>
-ImagingStatus encodeDcFirst(const int16_t* block, uint8_t* data, int32_t length,
-                            int32_t* position, int16_t* lastDc, int32_t al,
-                            const EncodeHuffmanSpec* table, EncodeHuffmanState* state,
-                            int32_t flush)
+ImagingStatus encodeDcFirst(const int16_t* block, uint8_t* data, int32_t length, int32_t* position,
+                            int16_t* lastDc, int32_t al, const EncodeHuffmanSpec* table,
+                            EncodeHuffmanState* state, int32_t flush)
 {
     const ImagingStatus check = checkOutput(data, length, position, state);
     if (check != StatusOk)
@@ -245,9 +241,8 @@ ImagingStatus encodeDcFirst(const int16_t* block, uint8_t* data, int32_t length,
 }
 
 template <class Mem>
-ImagingStatus encodeDcRefine(const int16_t* block, uint8_t* data, int32_t length,
-                             int32_t* position, int32_t al, EncodeHuffmanState* state,
-                             int32_t flush)
+ImagingStatus encodeDcRefine(const int16_t* block, uint8_t* data, int32_t length, int32_t* position,
+                             int32_t al, EncodeHuffmanState* state, int32_t flush)
 {
     const ImagingStatus check = checkOutput(data, length, position, state);
     if (check != StatusOk)
@@ -304,8 +299,7 @@ inline ImagingStatus emitPendingRun(const BitSink& out, const EncodeHuffmanSpec&
     return status;
 }
 
-template <class Mem>
-ImagingStatus flushAcScan(const BitSink& out, const EncodeHuffmanSpec& table)
+template <class Mem> ImagingStatus flushAcScan(const BitSink& out, const EncodeHuffmanSpec& table)
 {
     const ImagingStatus pending = emitPendingRun(out, table);
     const ImagingStatus flushed = flushBits<Mem>(out);
@@ -320,10 +314,9 @@ inline bool correctionCountBroken(const EncodeHuffmanState& state, int32_t limit
 }
 
 template <class Mem>
-ImagingStatus checkAcEncodeArgs(const int16_t* block, uint8_t* data, int32_t length,
-                                int32_t* position, int32_t ss, int32_t se, int32_t al,
-                                const EncodeHuffmanSpec* table, EncodeHuffmanState* state,
-                                int32_t flush, bool& flushed)
+ImagingStatus checkAcEncodeArgs(const int16_t* block, uint8_t* data, int32_t length, int32_t* position,
+                                int32_t ss, int32_t se, int32_t al, const EncodeHuffmanSpec* table,
+                                EncodeHuffmanState* state, int32_t flush, bool& flushed)
 {
     flushed = false;
     ImagingStatus status = checkOutput(data, length, position, state);
@@ -383,8 +376,7 @@ inline ImagingStatus encodeAcFirstBand(const BitSink& out, const EncodeHuffmanSp
 }
 
 // The scaled magnitudes of the band in zigzag order; returns the last k with magnitude 1, else -1.
-inline int32_t scaleBand(const int16_t* block, int32_t ss, int32_t se, int32_t al,
-                         int32_t* magnitude)
+inline int32_t scaleBand(const int16_t* block, int32_t ss, int32_t se, int32_t al, int32_t* magnitude)
 {
     int32_t lastNew = -1;
     for (int32_t k = ss; k <= se; ++k) {
@@ -413,8 +405,8 @@ inline ImagingStatus emitZrlWithCorrections(const BitSink& out, const EncodeHuff
     return status;
 }
 
-inline ImagingStatus emitNewCoefficient(const BitSink& out, const EncodeHuffmanSpec& table,
-                                        int32_t run, bool negative, CorrectionCollector& collected)
+inline ImagingStatus emitNewCoefficient(const BitSink& out, const EncodeHuffmanSpec& table, int32_t run,
+                                        bool negative, CorrectionCollector& collected)
 {
     ImagingStatus status = emitPendingRun(out, table);
     if (status == StatusOk)
@@ -471,12 +463,12 @@ ImagingStatus encodeAcBlock(const int16_t* block, uint8_t* data, int32_t length,
                             EncodeHuffmanState* state, int32_t flush, EncodeBand encodeBand)
 {
     bool flushed = false;
-    const ImagingStatus status = checkAcEncodeArgs<Mem>(block, data, length, position, ss, se, al,
-                                                        table, state, flush, flushed);
+    const ImagingStatus status =
+        checkAcEncodeArgs<Mem>(block, data, length, position, ss, se, al, table, state, flush, flushed);
     if (flushed || status != StatusOk)
         return status;
     return encodeBand(BitSink{data, length, position, state}, *table, block, ss, se, al);
 }
 
 } // namespace
-} // namespace huffman
+} // namespace huffman::inline ZEFRIM_BUILD_NAMESPACE

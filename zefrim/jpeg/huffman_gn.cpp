@@ -13,8 +13,7 @@ struct HuffmanMem {
     // out, as a loop would become a string instruction that starts slowly.
     static void zeroBlock(int16_t* block) { zeroWords(block, std::make_integer_sequence<int32_t, 16>{}); }
 
-    template <int32_t... I>
-    static void zeroWords(int16_t* block, std::integer_sequence<int32_t, I...>)
+    template <int32_t... I> static void zeroWords(int16_t* block, std::integer_sequence<int32_t, I...>)
     {
         const uint64_t zero = 0;
         (std::memcpy(block + 4 * I, &zero, sizeof(zero)), ...);
@@ -22,5 +21,4 @@ struct HuffmanMem {
 };
 } // namespace
 
-#define HUFFMAN_BUILD_NAME(name) name##_gn
 #include "huffman_build.h"

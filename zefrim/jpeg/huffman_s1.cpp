@@ -18,5 +18,4 @@ struct HuffmanMem {
 };
 } // namespace
 
-#define HUFFMAN_BUILD_NAME(name) name##_s1
 #include "huffman_build.h"

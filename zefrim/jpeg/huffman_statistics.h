@@ -2,9 +2,10 @@
 // the generation of optimal Huffman tables from them (JPEG Annex K.2 with the K.3 length limit).
 #pragma once
 
+#include "build_token.h"
 #include "huffman_encode.h"
 
-namespace huffman {
+namespace huffman::inline ZEFRIM_BUILD_NAMESPACE {
 namespace {
 
 // ---- Statistics --------------------------------------------------------------------------------
@@ -22,8 +23,7 @@ inline ImagingStatus countEobRun(int32_t* counts, EncodeHuffmanState& state)
     return StatusOk;
 }
 
-inline ImagingStatus statisticsDcFirst(const int16_t* block, int32_t* counts, int16_t* lastDc,
-                                       int32_t al)
+inline ImagingStatus statisticsDcFirst(const int16_t* block, int32_t* counts, int16_t* lastDc, int32_t al)
 {
     if (!block || !counts || !lastDc)
         return StatusNullPointer;
@@ -40,9 +40,8 @@ inline ImagingStatus statisticsDcFirst(const int16_t* block, int32_t* counts, in
 }
 
 template <class Mem>
-ImagingStatus checkStatisticsArgs(const int16_t* block, int32_t* counts, int32_t ss, int32_t se,
-                                  int32_t al, EncodeHuffmanState* state, int32_t flush,
-                                  bool& flushed)
+ImagingStatus checkStatisticsArgs(const int16_t* block, int32_t* counts, int32_t ss, int32_t se, int32_t al,
+                                  EncodeHuffmanState* state, int32_t flush, bool& flushed)
 {
     flushed = false;
     if (!counts || !state)
@@ -64,12 +63,11 @@ ImagingStatus checkStatisticsArgs(const int16_t* block, int32_t* counts, int32_t
 constexpr int32_t kMaxStatisticsAcCategory = 10;
 
 template <class Mem>
-ImagingStatus statisticsAcFirst(const int16_t* block, int32_t* counts, int32_t ss, int32_t se,
-                                int32_t al, EncodeHuffmanState* state, int32_t flush)
+ImagingStatus statisticsAcFirst(const int16_t* block, int32_t* counts, int32_t ss, int32_t se, int32_t al,
+                                EncodeHuffmanState* state, int32_t flush)
 {
     bool flushed = false;
-    ImagingStatus status =
-        checkStatisticsArgs<Mem>(block, counts, ss, se, al, state, flush, flushed);
+    ImagingStatus status = checkStatisticsArgs<Mem>(block, counts, ss, se, al, state, flush, flushed);
     if (flushed || status != StatusOk)
         return status;
     int32_t run = 0;
@@ -96,12 +94,11 @@ ImagingStatus statisticsAcFirst(const int16_t* block, int32_t* counts, int32_t s
 }
 
 template <class Mem>
-ImagingStatus statisticsAcRefine(const int16_t* block, int32_t* counts, int32_t ss, int32_t se,
-                                 int32_t al, EncodeHuffmanState* state, int32_t flush)
+ImagingStatus statisticsAcRefine(const int16_t* block, int32_t* counts, int32_t ss, int32_t se, int32_t al,
+                                 EncodeHuffmanState* state, int32_t flush)
 {
     bool flushed = false;
-    ImagingStatus status =
-        checkStatisticsArgs<Mem>(block, counts, ss, se, al, state, flush, flushed);
+    ImagingStatus status = checkStatisticsArgs<Mem>(block, counts, ss, se, al, state, flush, flushed);
     if (flushed || status != StatusOk)
         return status;
     int32_t magnitude[64] = {};
@@ -175,8 +172,7 @@ inline int32_t deepenChain(int32_t symbol, int32_t* codeSize, const int32_t* oth
 }
 
 // Huffman's procedure over the 256 counts and the reserved symbol; fills the code sizes.
-template <class Mem>
-void computeCodeSizes(const int32_t* statistics, int32_t* codeSize)
+template <class Mem> void computeCodeSizes(const int32_t* statistics, int32_t* codeSize)
 {
     int64_t freq[kSymbolsWithReserve];
     int32_t others[kSymbolsWithReserve];
@@ -265,4 +261,4 @@ ImagingStatus generateRawTable(const int32_t* statistics, uint8_t* listBits, uin
 }
 
 } // namespace
-} // namespace huffman
+} // namespace huffman::inline ZEFRIM_BUILD_NAMESPACE

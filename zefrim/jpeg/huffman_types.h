@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "build_token.h"
 #include "zefrim/zefrim.h"
 
 struct DecodeHuffmanSpec {
@@ -48,7 +49,7 @@ static_assert(sizeof(DecodeHuffmanState) == 24);
 static_assert(sizeof(EncodeHuffmanSpec) == 1024);
 static_assert(sizeof(EncodeHuffmanState) == 1048);
 
-namespace huffman {
+namespace huffman::inline ZEFRIM_BUILD_NAMESPACE {
 // Internal linkage: every build compiles its own copy with its own flags.
 namespace {
 
@@ -66,10 +67,9 @@ constexpr int32_t kMaxBufferedCorrectionBits = 937;
 // Natural (row-major) position of each zigzag position, plus 8 entries of 63 so that a run
 // overshooting the last position by up to 8 stays inside the table.
 inline constexpr uint8_t kNaturalOrder[72] = {
-    0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33, 40, 48,
-    41, 34, 27, 20, 13, 6,  7,  14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23,
-    30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63, 63, 63,
-    63, 63, 63, 63, 63, 63};
+    0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33, 40, 48, 41, 34,
+    27, 20, 13, 6,  7,  14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23, 30, 37, 44, 51,
+    58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63, 63, 63, 63, 63, 63, 63, 63, 63};
 
 constexpr uint32_t lowBitMask(int32_t n)
 {
@@ -112,4 +112,4 @@ inline int32_t highestBit(int32_t n)
 }
 
 } // namespace
-} // namespace huffman
+} // namespace huffman::inline ZEFRIM_BUILD_NAMESPACE

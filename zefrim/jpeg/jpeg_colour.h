@@ -6,9 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "build_token.h"
 #include "zefrim/zefrim.h"
 
-namespace jpeg_colour {
+namespace jpeg_colour::inline ZEFRIM_BUILD_NAMESPACE {
 
 // ---- Forward (RGB to YCbCr) -------------------------------------------------------------
 
@@ -72,8 +73,7 @@ static inline uint8_t lumaVector(VectorRule rule, int32_t r, int32_t g, int32_t 
 static inline Ycc yccVector(VectorRule rule, int32_t r, int32_t g, int32_t b)
 {
     if (rule == VectorRule::Bits15)
-        return {lumaVector(rule, r, g, b),
-                clampByte((-5529 * r - 10855 * g + 16384 * b + 4210688) >> 15),
+        return {lumaVector(rule, r, g, b), clampByte((-5529 * r - 10855 * g + 16384 * b + 4210688) >> 15),
                 clampByte((16384 * r - 13720 * g - 2664 * b + 4210704) >> 15)};
     return {lumaVector(rule, r, g, b), clampByte((-2764 * r - 5428 * g + 8192 * b + 2105344) >> 14),
             clampByte((8192 * r - 6860 * g - 1332 * b + 2105344) >> 14)};
@@ -87,8 +87,8 @@ inline constexpr ChannelOrder rgbOrder{0, 1, 2};
 inline constexpr ChannelOrder bgrOrder{2, 1, 0};
 
 static inline ImagingStatus checkForward(const uint8_t* src, int32_t srcStep, const void* dst,
-                                         const uint8_t* const* planes, int planeCount,
-                                         int32_t dstStep, RoiSize roi)
+                                         const uint8_t* const* planes, int planeCount, int32_t dstStep,
+                                         RoiSize roi)
 {
     if (src == nullptr || dst == nullptr)
         return StatusNullPointer;
@@ -104,8 +104,8 @@ static inline ImagingStatus checkForward(const uint8_t* src, int32_t srcStep, co
 
 // Row loops. PixelRule(x, width) tells which rule converts pixel x of a row of that width.
 template <typename LumaOf>
-static inline ImagingStatus rgbToLuma(const uint8_t* src, int32_t srcStep, uint8_t* dst,
-                                      int32_t dstStep, RoiSize roi, LumaOf lumaOf)
+static inline ImagingStatus rgbToLuma(const uint8_t* src, int32_t srcStep, uint8_t* dst, int32_t dstStep,
+                                      RoiSize roi, LumaOf lumaOf)
 {
     const ImagingStatus status = checkForward(src, srcStep, dst, nullptr, 0, dstStep, roi);
     if (status != StatusOk)
@@ -121,11 +121,9 @@ static inline ImagingStatus rgbToLuma(const uint8_t* src, int32_t srcStep, uint8
 
 template <typename YccOf>
 static inline ImagingStatus rgbToPlanes(const uint8_t* src, int32_t srcStep, uint8_t* const dst[3],
-                                        int32_t dstStep, RoiSize roi, ChannelOrder order,
-                                        YccOf yccOf)
+                                        int32_t dstStep, RoiSize roi, ChannelOrder order, YccOf yccOf)
 {
-    const ImagingStatus status =
-        checkForward(src, srcStep, dst, dst, 3, dstStep, roi);
+    const ImagingStatus status = checkForward(src, srcStep, dst, dst, 3, dstStep, roi);
     if (status != StatusOk)
         return status;
     for (int32_t y = 0; y < roi.height; ++y) {
@@ -148,8 +146,7 @@ template <typename YccOf>
 static inline ImagingStatus cmykToPlanes(const uint8_t* src, int32_t srcStep, uint8_t* const dst[4],
                                          int32_t dstStep, RoiSize roi, YccOf yccOf)
 {
-    const ImagingStatus status =
-        checkForward(src, srcStep, dst, dst, 4, dstStep, roi);
+    const ImagingStatus status = checkForward(src, srcStep, dst, dst, 4, dstStep, roi);
     if (status != StatusOk)
         return status;
     for (int32_t y = 0; y < roi.height; ++y) {
@@ -281,9 +278,9 @@ static inline ImagingStatus checkInverse(const uint8_t* const planes[3], int32_t
 
 // RowConverter(yRow, cbRow, crRow, out, width, layout) converts one row.
 template <typename RowConverter>
-static inline ImagingStatus planesToPixels(const uint8_t* const planes[3], int32_t planeStep,
-                                           uint8_t* pixels, int32_t pixelStep, RoiSize roi,
-                                           PixelLayout layout, RowConverter convertRow)
+static inline ImagingStatus planesToPixels(const uint8_t* const planes[3], int32_t planeStep, uint8_t* pixels,
+                                           int32_t pixelStep, RoiSize roi, PixelLayout layout,
+                                           RowConverter convertRow)
 {
     const ImagingStatus status = checkInverse(planes, planeStep, pixels, pixelStep, roi);
     if (status != StatusOk)
@@ -311,8 +308,8 @@ static inline void rowGeneric(const uint8_t* y, const uint8_t* cb, const uint8_t
 }
 
 // Vector builds: leading multiple of four pixels by the vector rule, the rest generic.
-static inline void rowVectorScalar(const uint8_t* y, const uint8_t* cb, const uint8_t* cr,
-                                   uint8_t* out, int32_t width, PixelLayout layout)
+static inline void rowVectorScalar(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* out,
+                                   int32_t width, PixelLayout layout)
 {
     const int32_t leading = width - width % 4;
     for (ptrdiff_t x = 0; x < leading; ++x)
@@ -320,4 +317,4 @@ static inline void rowVectorScalar(const uint8_t* y, const uint8_t* cb, const ui
     rowGeneric(y, cb, cr, out, leading, width, layout);
 }
 
-}  // namespace jpeg_colour
+} // namespace jpeg_colour::inline ZEFRIM_BUILD_NAMESPACE

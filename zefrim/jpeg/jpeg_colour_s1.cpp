@@ -11,7 +11,6 @@ constexpr auto yccOf = yccVectorGrouped<4>;
 constexpr auto cmykYccOf = yccVector14;
 constexpr auto pixelRow = rowVectorScalar;
 
-}  // namespace
+} // namespace
 
-#define JPEG_COLOUR_BUILD_NAME(name) name##_s1
 #include "jpeg_colour_build.h"

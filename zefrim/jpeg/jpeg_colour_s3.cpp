@@ -18,7 +18,6 @@ constexpr auto lumaOf = lumaVector15;
 constexpr auto yccOf = yccVectorGrouped<8>;
 constexpr auto cmykYccOf = yccVector14;
 
-}  // namespace
+} // namespace
 
-#define JPEG_COLOUR_BUILD_NAME(name) name##_s3
 #include "jpeg_colour_build.h"

@@ -7,26 +7,26 @@
 #include <cstdint>
 #include <cstring>
 
+#include "build_token.h"
 #include "jpeg_colour.h"
 
-namespace jpeg_colour_sse2 {
+namespace jpeg_colour_sse2::inline ZEFRIM_BUILD_NAMESPACE {
 
 using jpeg_colour::PixelLayout;
 
 // Offsets of one channel for four pixels: (cCb * Cb + cCr * Cr + addend) >> 14.
-static inline __m128i channelOffsets(__m128i chromaPairs, int16_t cCb, int16_t cCr,
-                                     int32_t addend)
+static inline __m128i channelOffsets(__m128i chromaPairs, int16_t cCb, int16_t cCr, int32_t addend)
 {
-    const __m128i coefficients = _mm_set1_epi32(static_cast<int32_t>(
-        static_cast<uint32_t>(static_cast<uint16_t>(cCb)) |
-        (static_cast<uint32_t>(static_cast<uint16_t>(cCr)) << 16)));
-    return _mm_srai_epi32(
-        _mm_add_epi32(_mm_madd_epi16(chromaPairs, coefficients), _mm_set1_epi32(addend)), 14);
+    const __m128i coefficients =
+        _mm_set1_epi32(static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint16_t>(cCb)) |
+                                            (static_cast<uint32_t>(static_cast<uint16_t>(cCr)) << 16)));
+    return _mm_srai_epi32(_mm_add_epi32(_mm_madd_epi16(chromaPairs, coefficients), _mm_set1_epi32(addend)),
+                          14);
 }
 
 // One channel of eight pixels: luma plus the offsets, clamped to 0..255.
-static inline __m128i channel(__m128i luma16, __m128i pairsLow, __m128i pairsHigh, int16_t cCb,
-                              int16_t cCr, int32_t addend)
+static inline __m128i channel(__m128i luma16, __m128i pairsLow, __m128i pairsHigh, int16_t cCb, int16_t cCr,
+                              int32_t addend)
 {
     const __m128i offsets = _mm_packs_epi32(channelOffsets(pairsLow, cCb, cCr, addend),
                                             channelOffsets(pairsHigh, cCb, cCr, addend));
@@ -34,8 +34,8 @@ static inline __m128i channel(__m128i luma16, __m128i pairsLow, __m128i pairsHig
 }
 
 // Converts eight pixels from the planes' bytes (only `count` of them, 4 or 8, are stored).
-static inline void convertGroup(const uint8_t* y, const uint8_t* cb, const uint8_t* cr,
-                                uint8_t* out, int count, PixelLayout layout)
+static inline void convertGroup(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* out,
+                                int count, PixelLayout layout)
 {
     const __m128i zero = _mm_setzero_si128();
     const auto load8 = [&](const uint8_t* p) {
@@ -46,7 +46,7 @@ static inline void convertGroup(const uint8_t* y, const uint8_t* cb, const uint8
         return _mm_cvtsi32_si128(four);
     };
     const __m128i luma16 = _mm_unpacklo_epi8(load8(y), zero);
-    const __m128i chroma = _mm_unpacklo_epi8(load8(cb), load8(cr));  // Cb0 Cr0 Cb1 Cr1 ...
+    const __m128i chroma = _mm_unpacklo_epi8(load8(cb), load8(cr)); // Cb0 Cr0 Cb1 Cr1 ...
     const __m128i pairsLow = _mm_unpacklo_epi8(chroma, zero);
     const __m128i pairsHigh = _mm_unpackhi_epi8(chroma, zero);
     alignas(16) uint8_t red[16], green[16], blue[16];
@@ -66,8 +66,8 @@ static inline void convertGroup(const uint8_t* y, const uint8_t* cb, const uint8
 // Leading pixels in groups of `groupWidth` (8, then one group of 4 when 4 remain, or 4 only),
 // the last width mod 4 by the generic rule.
 template <int groupWidth>
-static inline void convertRow(const uint8_t* y, const uint8_t* cb, const uint8_t* cr,
-                              uint8_t* out, int32_t width, PixelLayout layout)
+static inline void convertRow(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* out,
+                              int32_t width, PixelLayout layout)
 {
     const int32_t leading = width - width % 4;
     ptrdiff_t x = 0;
@@ -78,4 +78,4 @@ static inline void convertRow(const uint8_t* y, const uint8_t* cb, const uint8_t
     jpeg_colour::rowGeneric(y, cb, cr, out, leading, width, layout);
 }
 
-}  // namespace jpeg_colour_sse2
+} // namespace jpeg_colour_sse2::inline ZEFRIM_BUILD_NAMESPACE

@@ -4,9 +4,10 @@
 
 #include <cstdint>
 
+#include "build_token.h"
 #include "zefrim/zefrim.h"
 
-namespace lossless {
+namespace lossless::inline ZEFRIM_BUILD_NAMESPACE {
 
 static inline int16_t wrap16(int32_t v)
 {
@@ -24,19 +25,25 @@ static inline int16_t firstRowStart(int32_t precision, int32_t pointTransform)
 static inline int32_t predict(int32_t predictor, int32_t ra, int32_t rb, int32_t rc)
 {
     switch (predictor) {
-    case 1: return ra;
-    case 2: return rb;
-    case 3: return rc;
-    case 4: return ra + rb - rc;
-    case 5: return ra + ((rb - rc) >> 1);
-    case 6: return rb + ((ra - rc) >> 1);
-    default: return (ra + rb) >> 1;
+    case 1:
+        return ra;
+    case 2:
+        return rb;
+    case 3:
+        return rc;
+    case 4:
+        return ra + rb - rc;
+    case 5:
+        return ra + ((rb - rc) >> 1);
+    case 6:
+        return rb + ((ra - rc) >> 1);
+    default:
+        return (ra + rb) >> 1;
     }
 }
 
-static inline ImagingStatus checkFirstRow(const void* source, const void* destination,
-                                          int32_t width, int32_t precision,
-                                          int32_t pointTransform)
+static inline ImagingStatus checkFirstRow(const void* source, const void* destination, int32_t width,
+                                          int32_t precision, int32_t pointTransform)
 {
     if (source == nullptr || destination == nullptr)
         return StatusNullPointer;
@@ -47,8 +54,8 @@ static inline ImagingStatus checkFirstRow(const void* source, const void* destin
     return StatusOk;
 }
 
-static inline ImagingStatus checkRow(const void* source, const void* previous,
-                                     const void* destination, int32_t width, int32_t predictor)
+static inline ImagingStatus checkRow(const void* source, const void* previous, const void* destination,
+                                     int32_t width, int32_t predictor)
 {
     if (source == nullptr || previous == nullptr || destination == nullptr)
         return StatusNullPointer;
@@ -59,11 +66,10 @@ static inline ImagingStatus checkRow(const void* source, const void* previous,
     return StatusOk;
 }
 
-static inline ImagingStatus diffFirstRow(const int16_t* samples, int16_t* differences,
-                                         int32_t width, int32_t precision, int32_t pointTransform)
+static inline ImagingStatus diffFirstRow(const int16_t* samples, int16_t* differences, int32_t width,
+                                         int32_t precision, int32_t pointTransform)
 {
-    const ImagingStatus status =
-        checkFirstRow(samples, differences, width, precision, pointTransform);
+    const ImagingStatus status = checkFirstRow(samples, differences, width, precision, pointTransform);
     if (status != StatusOk)
         return status;
     // Backwards, so that an in-place call still predicts from the original samples.
@@ -73,8 +79,8 @@ static inline ImagingStatus diffFirstRow(const int16_t* samples, int16_t* differ
     return StatusOk;
 }
 
-static inline ImagingStatus diffRow(const int16_t* samples, const int16_t* previous,
-                                    int16_t* differences, int32_t width, int32_t predictor)
+static inline ImagingStatus diffRow(const int16_t* samples, const int16_t* previous, int16_t* differences,
+                                    int32_t width, int32_t predictor)
 {
     const ImagingStatus status = checkRow(samples, previous, differences, width, predictor);
     if (status != StatusOk)
@@ -86,12 +92,10 @@ static inline ImagingStatus diffRow(const int16_t* samples, const int16_t* previ
     return StatusOk;
 }
 
-static inline ImagingStatus reconstructFirstRow(const int16_t* differences, int16_t* samples,
-                                                int32_t width, int32_t precision,
-                                                int32_t pointTransform)
+static inline ImagingStatus reconstructFirstRow(const int16_t* differences, int16_t* samples, int32_t width,
+                                                int32_t precision, int32_t pointTransform)
 {
-    const ImagingStatus status =
-        checkFirstRow(differences, samples, width, precision, pointTransform);
+    const ImagingStatus status = checkFirstRow(differences, samples, width, precision, pointTransform);
     if (status != StatusOk)
         return status;
     samples[0] = wrap16(differences[0] + firstRowStart(precision, pointTransform));
@@ -108,9 +112,9 @@ static inline ImagingStatus reconstructRow(const int16_t* differences, const int
         return status;
     samples[0] = wrap16(differences[0] + previous[0]);
     for (int32_t i = 1; i < width; ++i)
-        samples[i] = wrap16(differences[i] +
-                            predict(predictor, samples[i - 1], previous[i], previous[i - 1]));
+        samples[i] =
+            wrap16(differences[i] + predict(predictor, samples[i - 1], previous[i], previous[i - 1]));
     return StatusOk;
 }
 
-}  // namespace lossless
+} // namespace lossless::inline ZEFRIM_BUILD_NAMESPACE

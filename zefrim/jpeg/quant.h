@@ -5,19 +5,24 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "build_token.h"
 #include "zefrim/zefrim.h"
+
+inline namespace ZEFRIM_BUILD_NAMESPACE {
 
 // Natural index i -> position in the zigzag scan; the same contents in every build.
 inline constexpr int32_t zigzagIndex[64] = {
-    0,  1,  5,  6,  14, 15, 27, 28,  //
-    2,  4,  7,  13, 16, 26, 29, 42,  //
-    3,  8,  12, 17, 25, 30, 41, 43,  //
-    9,  11, 18, 24, 31, 40, 44, 53,  //
-    10, 19, 23, 32, 39, 45, 52, 54,  //
-    20, 22, 33, 38, 46, 51, 55, 60,  //
-    21, 34, 37, 47, 50, 56, 59, 61,  //
+    0,  1,  5,  6,  14, 15, 27, 28, //
+    2,  4,  7,  13, 16, 26, 29, 42, //
+    3,  8,  12, 17, 25, 30, 41, 43, //
+    9,  11, 18, 24, 31, 40, 44, 53, //
+    10, 19, 23, 32, 39, 45, 52, 54, //
+    20, 22, 33, 38, 46, 51, 55, 60, //
+    21, 34, 37, 47, 50, 56, 59, 61, //
     35, 36, 48, 49, 57, 58, 62, 63,
 };
+
+} // namespace ZEFRIM_BUILD_NAMESPACE
 
 // Per build: destination[i] = source[zigzagIndex[i]]; the arrays must not overlap.
 ImagingStatus zigzagToNatural_gn(const uint16_t* source, uint16_t* destination);
@@ -43,14 +48,14 @@ ImagingStatus reciprocal16uInPlace_s3(uint16_t numerator, uint16_t* table, int32
 
 // The JPEG functions' own vector builds of the 8u -> 16s widening (arguments and checks of
 // zfmiConvert_8u16s_C1R); they choose streaming stores by limits of their own.
-ImagingStatus convert8u16sJpeg_s1(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst,
-                                  int32_t dstStep, RoiSize roiSize);
-ImagingStatus convert8u16sJpeg_s2(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst,
-                                  int32_t dstStep, RoiSize roiSize);
-ImagingStatus convert8u16sJpeg_s3(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst,
-                                  int32_t dstStep, RoiSize roiSize);
+ImagingStatus convert8u16sJpeg_s1(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep,
+                                  RoiSize roiSize);
+ImagingStatus convert8u16sJpeg_s2(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep,
+                                  RoiSize roiSize);
+ImagingStatus convert8u16sJpeg_s3(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep,
+                                  RoiSize roiSize);
 
-namespace quant {
+namespace quant::inline ZEFRIM_BUILD_NAMESPACE {
 
 // Quality scaling in 64 bits: 200 - 2Q and 5000 / Q stay meaningful for every 32-bit Q.
 static inline ImagingStatus scaleRawTable(uint8_t* table, int32_t qualityFactor)
@@ -170,4 +175,4 @@ static inline ImagingStatus fwdTableInit(const BuildRoutines& build, const uint8
     return build.reciprocalInPlace(32768, fwdTable, 64);
 }
 
-}  // namespace quant
+} // namespace quant::inline ZEFRIM_BUILD_NAMESPACE

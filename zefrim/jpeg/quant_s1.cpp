@@ -4,15 +4,13 @@
 #include "quant.h"
 
 // This build's row never streams.
-ImagingStatus convert8u16sJpeg_s1(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst,
-                                  int32_t dstStep, RoiSize roiSize)
+ImagingStatus convert8u16sJpeg_s1(const uint8_t* pSrc, int32_t srcStep, int16_t* pDst, int32_t dstStep,
+                                  RoiSize roiSize)
 {
-    return quant::widenForTables(pSrc, srcStep, pDst, dstStep, roiSize,
-                                 [](const uint8_t* src, int16_t* dst, int32_t count, bool) {
-                                     convertRow8u16s_s1(src, dst, count);
-                                 });
+    return quant::widenForTables(
+        pSrc, srcStep, pDst, dstStep, roiSize,
+        [](const uint8_t* src, int16_t* dst, int32_t count, bool) { convertRow8u16s_s1(src, dst, count); });
 }
 
-#define QUANT_BUILD_NAME(name) name##_s1
 #define QUANT_WIDEN convert8u16sJpeg_s1
 #include "quant_build.h"

@@ -5,13 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "build_token.h"
 #include "zefrim/zefrim.h"
 
-namespace sampling {
+namespace sampling::inline ZEFRIM_BUILD_NAMESPACE {
 
-static inline ImagingStatus checkPlanes(const uint8_t* source, int32_t sourceStep,
-                                        RoiSize sourceSize, const uint8_t* target,
-                                        int32_t targetStep, RoiSize targetSize)
+static inline ImagingStatus checkPlanes(const uint8_t* source, int32_t sourceStep, RoiSize sourceSize,
+                                        const uint8_t* target, int32_t targetStep, RoiSize targetSize)
 {
     if (source == nullptr)
         return StatusNullPointer;
@@ -46,8 +46,7 @@ static inline void downRowH2V1(const uint8_t* in, uint8_t* out, int32_t width)
 }
 
 // The mean of a 2x2 block, rounded up.
-static inline void downRowH2V2(const uint8_t* upper, const uint8_t* lower, uint8_t* out,
-                               int32_t width)
+static inline void downRowH2V2(const uint8_t* upper, const uint8_t* lower, uint8_t* out, int32_t width)
 {
     for (ptrdiff_t x = 0; x < width; ++x)
         out[x] = static_cast<uint8_t>(
@@ -68,14 +67,15 @@ static inline void upRowH2V1(const uint8_t* in, uint8_t* out, int32_t width)
 }
 
 // Column sums weigh the nearer source row by 3; the outputs then weigh the columns the same way.
-static inline void upRowH2V2(const uint8_t* nearRow, const uint8_t* farRow, uint8_t* out,
-                             int32_t width)
+// Starts at output pair firstPair (a build may have done the pairs before it).
+static inline void upRowH2V2From(const uint8_t* nearRow, const uint8_t* farRow, uint8_t* out, int32_t width,
+                                 int32_t firstPair)
 {
     const auto columnSum = [&](int32_t j) { return 3 * nearRow[j] + farRow[j]; };
     const int32_t pairs = width / 2;
-    int32_t left = columnSum(-1);
-    int32_t centre = columnSum(0);
-    for (int32_t k = 0; k < pairs; ++k) {
+    int32_t left = columnSum(firstPair - 1);
+    int32_t centre = columnSum(firstPair);
+    for (int32_t k = firstPair; k < pairs; ++k) {
         const int32_t right = columnSum(k + 1);
         out[2 * k] = static_cast<uint8_t>((3 * centre + left + 8) >> 4);
         out[2 * k + 1] = static_cast<uint8_t>((3 * centre + right + 7) >> 4);
@@ -86,14 +86,18 @@ static inline void upRowH2V2(const uint8_t* nearRow, const uint8_t* farRow, uint
         out[width - 1] = static_cast<uint8_t>((3 * centre + left + 8) >> 4);
 }
 
+static inline void upRowH2V2(const uint8_t* nearRow, const uint8_t* farRow, uint8_t* out, int32_t width)
+{
+    upRowH2V2From(nearRow, farRow, out, width, 0);
+}
+
 // Checks both planes, then calls convertRow(y) for every target row y.
 template <typename ConvertRow>
-static inline ImagingStatus eachTargetRow(const uint8_t* source, int32_t sourceStep,
-                                          RoiSize sourceSize, uint8_t* target, int32_t targetStep,
-                                          RoiSize targetSize, ConvertRow convertRow)
+static inline ImagingStatus eachTargetRow(const uint8_t* source, int32_t sourceStep, RoiSize sourceSize,
+                                          uint8_t* target, int32_t targetStep, RoiSize targetSize,
+                                          ConvertRow convertRow)
 {
-    const ImagingStatus status =
-        checkPlanes(source, sourceStep, sourceSize, target, targetStep, targetSize);
+    const ImagingStatus status = checkPlanes(source, sourceStep, sourceSize, target, targetStep, targetSize);
     if (status != StatusOk)
         return status;
     for (ptrdiff_t y = 0; y < targetSize.height; ++y)
@@ -104,46 +108,39 @@ static inline ImagingStatus eachTargetRow(const uint8_t* source, int32_t sourceS
 static inline ImagingStatus downH2V1(const uint8_t* source, int32_t sourceStep, RoiSize sourceSize,
                                      uint8_t* target, int32_t targetStep, RoiSize targetSize)
 {
-    return eachTargetRow(source, sourceStep, sourceSize, target, targetStep, targetSize,
-                         [&](ptrdiff_t y) {
-                             downRowH2V1(rowAt(source, sourceStep, y), rowAt(target, targetStep, y),
-                                         targetSize.width);
-                         });
+    return eachTargetRow(source, sourceStep, sourceSize, target, targetStep, targetSize, [&](ptrdiff_t y) {
+        downRowH2V1(rowAt(source, sourceStep, y), rowAt(target, targetStep, y), targetSize.width);
+    });
 }
 
 static inline ImagingStatus downH2V2(const uint8_t* source, int32_t sourceStep, RoiSize sourceSize,
                                      uint8_t* target, int32_t targetStep, RoiSize targetSize)
 {
-    return eachTargetRow(source, sourceStep, sourceSize, target, targetStep, targetSize,
-                         [&](ptrdiff_t y) {
-                             downRowH2V2(rowAt(source, sourceStep, 2 * y),
-                                         rowAt(source, sourceStep, 2 * y + 1),
-                                         rowAt(target, targetStep, y), targetSize.width);
-                         });
+    return eachTargetRow(source, sourceStep, sourceSize, target, targetStep, targetSize, [&](ptrdiff_t y) {
+        downRowH2V2(rowAt(source, sourceStep, 2 * y), rowAt(source, sourceStep, 2 * y + 1),
+                    rowAt(target, targetStep, y), targetSize.width);
+    });
 }
 
 static inline ImagingStatus upH2V1(const uint8_t* source, int32_t sourceStep, RoiSize sourceSize,
                                    uint8_t* target, int32_t targetStep, RoiSize targetSize)
 {
-    return eachTargetRow(source, sourceStep, sourceSize, target, targetStep, targetSize,
-                         [&](ptrdiff_t y) {
-                             upRowH2V1(rowAt(source, sourceStep, y), rowAt(target, targetStep, y),
-                                       targetSize.width);
-                         });
+    return eachTargetRow(source, sourceStep, sourceSize, target, targetStep, targetSize, [&](ptrdiff_t y) {
+        upRowH2V1(rowAt(source, sourceStep, y), rowAt(target, targetStep, y), targetSize.width);
+    });
 }
 
 // Even target rows take the source row above as the farther one, odd rows the one below.
+template <void (*upRow)(const uint8_t*, const uint8_t*, uint8_t*, int32_t) = upRowH2V2>
 static inline ImagingStatus upH2V2(const uint8_t* source, int32_t sourceStep, RoiSize sourceSize,
                                    uint8_t* target, int32_t targetStep, RoiSize targetSize)
 {
-    return eachTargetRow(source, sourceStep, sourceSize, target, targetStep, targetSize,
-                         [&](ptrdiff_t y) {
-                             const ptrdiff_t nearY = y >> 1;
-                             const ptrdiff_t farY = (y % 2 == 0) ? nearY - 1 : nearY + 1;
-                             upRowH2V2(rowAt(source, sourceStep, nearY),
-                                       rowAt(source, sourceStep, farY),
-                                       rowAt(target, targetStep, y), targetSize.width);
-                         });
+    return eachTargetRow(source, sourceStep, sourceSize, target, targetStep, targetSize, [&](ptrdiff_t y) {
+        const ptrdiff_t nearY = y >> 1;
+        const ptrdiff_t farY = (y % 2 == 0) ? nearY - 1 : nearY + 1;
+        upRow(rowAt(source, sourceStep, nearY), rowAt(source, sourceStep, farY), rowAt(target, targetStep, y),
+              targetSize.width);
+    });
 }
 
-}  // namespace sampling
+} // namespace sampling::inline ZEFRIM_BUILD_NAMESPACE

@@ -1,38 +1,43 @@
-// The chroma down- and up-sampling exports of one build. Included once by each
-// sampling_<build>.cpp after it has defined SAMPLING_BUILD_NAME (appends the build's suffix); every
-// build runs the same code.
+// The chroma down- and up-sampling exports of one build. Included once by each sampling_<build>.cpp
+// (the names take the build suffix of ZEFRIM_BUILD); every build runs the same code.
 
+#include "build_token.h"
 #include "builds.h"
 #include "sampling.h"
 
+// A build may give its own H2V2 up-sampling row before including this file.
+#ifndef ZEFRIM_UP_ROW_H2V2
+#define ZEFRIM_UP_ROW_H2V2 sampling::upRowH2V2
+#endif
+
 extern "C" {
 
-ImagingStatus SAMPLING_BUILD_NAME(zfmiSampleDownH2V1_JPEG_8u_C1R)(
-    const uint8_t* pSrc, int32_t srcStep, RoiSize srcRoiSize, uint8_t* pDst, int32_t dstStep,
-    RoiSize dstRoiSize)
+ImagingStatus ZEFRIM_BUILD_NAME(zfmiSampleDownH2V1_JPEG_8u_C1R)(const uint8_t* pSrc, int32_t srcStep,
+                                                                RoiSize srcRoiSize, uint8_t* pDst,
+                                                                int32_t dstStep, RoiSize dstRoiSize)
 {
     return sampling::downH2V1(pSrc, srcStep, srcRoiSize, pDst, dstStep, dstRoiSize);
 }
 
-ImagingStatus SAMPLING_BUILD_NAME(zfmiSampleDownH2V2_JPEG_8u_C1R)(
-    const uint8_t* pSrc, int32_t srcStep, RoiSize srcRoiSize, uint8_t* pDst, int32_t dstStep,
-    RoiSize dstRoiSize)
+ImagingStatus ZEFRIM_BUILD_NAME(zfmiSampleDownH2V2_JPEG_8u_C1R)(const uint8_t* pSrc, int32_t srcStep,
+                                                                RoiSize srcRoiSize, uint8_t* pDst,
+                                                                int32_t dstStep, RoiSize dstRoiSize)
 {
     return sampling::downH2V2(pSrc, srcStep, srcRoiSize, pDst, dstStep, dstRoiSize);
 }
 
-ImagingStatus SAMPLING_BUILD_NAME(zfmiSampleUpH2V1_JPEG_8u_C1R)(
-    const uint8_t* pSrc, int32_t srcStep, RoiSize srcRoiSize, uint8_t* pDst, int32_t dstStep,
-    RoiSize dstRoiSize)
+ImagingStatus ZEFRIM_BUILD_NAME(zfmiSampleUpH2V1_JPEG_8u_C1R)(const uint8_t* pSrc, int32_t srcStep,
+                                                              RoiSize srcRoiSize, uint8_t* pDst,
+                                                              int32_t dstStep, RoiSize dstRoiSize)
 {
     return sampling::upH2V1(pSrc, srcStep, srcRoiSize, pDst, dstStep, dstRoiSize);
 }
 
-ImagingStatus SAMPLING_BUILD_NAME(zfmiSampleUpH2V2_JPEG_8u_C1R)(
-    const uint8_t* pSrc, int32_t srcStep, RoiSize srcRoiSize, uint8_t* pDst, int32_t dstStep,
-    RoiSize dstRoiSize)
+ImagingStatus ZEFRIM_BUILD_NAME(zfmiSampleUpH2V2_JPEG_8u_C1R)(const uint8_t* pSrc, int32_t srcStep,
+                                                              RoiSize srcRoiSize, uint8_t* pDst,
+                                                              int32_t dstStep, RoiSize dstRoiSize)
 {
-    return sampling::upH2V2(pSrc, srcStep, srcRoiSize, pDst, dstStep, dstRoiSize);
+    return sampling::upH2V2<ZEFRIM_UP_ROW_H2V2>(pSrc, srcStep, srcRoiSize, pDst, dstStep, dstRoiSize);
 }
 
-}  // extern "C"
+} // extern "C"

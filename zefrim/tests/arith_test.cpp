@@ -33,7 +33,8 @@ int32_t expectedScaled(int64_t exact, int32_t scaleFactor)
 
 std::vector<int16_t> testValues(size_t n, uint32_t seed)
 {
-    static const int16_t kSpecial[] = {-32768, 32767, 0, 1, -1, 2, -2, 3, -3, 181, 182, 255, 256, 16384, -16385, 6, 10};
+    static const int16_t kSpecial[] = {-32768, 32767, 0,   1,   -1,    2,      -2, 3, -3,
+                                       181,    182,   255, 256, 16384, -16385, 6,  10};
     std::mt19937 gen(seed);
     std::vector<int16_t> out(n);
     for (auto& v : out)
@@ -50,7 +51,8 @@ void fillValues(GuardedImage& image, int32_t width, int32_t height, uint32_t see
 }
 
 const int32_t kSumScaleFactors[] = {-40, -20, -16, -15, -14, -8, -2, -1, 0, 1, 2, 3, 8, 15, 16};
-const int32_t kSquareScaleFactors[] = {-40, -16, -15, -14, -13, -7, -1, 0, 1, 2, 5, 14, 15, 16, 17, 29, 30, 31, 40};
+const int32_t kSquareScaleFactors[] = {-40, -16, -15, -14, -13, -7, -1, 0,  1, 2,
+                                       5,   14,  15,  16,  17,  29, 30, 31, 40};
 
 // Byte offsets of the three operands: even and odd addresses, 16-bit aligned or not.
 struct Offsets {
@@ -68,12 +70,30 @@ TEST(Add, EdgeValuesOfEveryScaleFactorCase)
         int16_t expected;
     };
     const Case cases[] = {
-        {32767, 1, 0, 32767}, {-32768, -1, 0, -32768}, {1, 0, 1, 0},     {1, 2, 1, 2},
-        {3, 0, 1, 2},         {-1, 0, 1, 0},           {-3, 0, 1, -2},   {32767, 32767, 1, 32767},
-        {-32768, -32768, 1, -32768}, {2, 0, 2, 0},     {6, 0, 2, 2},     {10, 0, 2, 2},
-        {32767, 32767, 16, 1}, {-32768, -32768, 16, -1}, {16384, 0, -1, 32767}, {-16385, 0, -1, -32768},
-        {100, 1, -1, 202},    {1, 0, -15, 32767},      {-1, 0, -15, -32768}, {1, 0, -16, 32767},
-        {-1, 0, -16, -32768}, {5, -5, -16, 0},         {0, 0, -16, 0},   {1, 0, -20, 32767},
+        {32767, 1, 0, 32767},
+        {-32768, -1, 0, -32768},
+        {1, 0, 1, 0},
+        {1, 2, 1, 2},
+        {3, 0, 1, 2},
+        {-1, 0, 1, 0},
+        {-3, 0, 1, -2},
+        {32767, 32767, 1, 32767},
+        {-32768, -32768, 1, -32768},
+        {2, 0, 2, 0},
+        {6, 0, 2, 2},
+        {10, 0, 2, 2},
+        {32767, 32767, 16, 1},
+        {-32768, -32768, 16, -1},
+        {16384, 0, -1, 32767},
+        {-16385, 0, -1, -32768},
+        {100, 1, -1, 202},
+        {1, 0, -15, 32767},
+        {-1, 0, -15, -32768},
+        {1, 0, -16, 32767},
+        {-1, 0, -16, -32768},
+        {5, -5, -16, 0},
+        {0, 0, -16, 0},
+        {1, 0, -20, 32767},
     };
     const auto builds = ZEFRIM_ALL_BUILDS(zfmiAdd_16s_C1RSfs);
     const auto inPlaceBuilds = ZEFRIM_ALL_BUILDS(zfmiAdd_16s_C1IRSfs);
@@ -102,13 +122,15 @@ TEST(Add, EveryBuildRoundsAndSaturatesEveryWidthAndAlignment)
                 fillValues(s, width, kHeight, 20u + width);
                 for (int32_t sf : kSumScaleFactors) {
                     GuardedImage d(2 * width, kHeight, step + 4, off.d, 3);
-                    ASSERT_EQ(builds[b](a.as<int16_t>(), a.step(), s.as<int16_t>(), s.step(), d.as<int16_t>(), d.step(),
-                                        {width, kHeight}, sf),
+                    ASSERT_EQ(builds[b](a.as<int16_t>(), a.step(), s.as<int16_t>(), s.step(), d.as<int16_t>(),
+                                        d.step(), {width, kHeight}, sf),
                               StatusOk);
                     for (int32_t y = 0; y < kHeight; ++y)
                         for (int32_t x = 0; x < width; ++x)
-                            ASSERT_EQ(d.value16(y, x), expectedScaled(int64_t(a.value16(y, x)) + s.value16(y, x), sf))
-                                << kBuildNames[b] << " width " << width << " sf " << sf << " at " << x << "," << y;
+                            ASSERT_EQ(d.value16(y, x),
+                                      expectedScaled(int64_t(a.value16(y, x)) + s.value16(y, x), sf))
+                                << kBuildNames[b] << " width " << width << " sf " << sf << " at " << x << ","
+                                << y;
                     ASSERT_TRUE(d.outsideUnchanged()) << kBuildNames[b] << " width " << width << " sf " << sf;
                     ASSERT_TRUE(a.allUnchanged() && s.allUnchanged());
                 }
@@ -122,14 +144,17 @@ TEST(Add, InPlaceMatchesTheTwoOperandSumInEveryBuild)
         for (const Offsets& off : kOffsets)
             for (int32_t width = 1; width <= 70; width += 3)
                 for (int32_t sf : kSumScaleFactors) {
-                    GuardedImage s(2 * width, 2, 2 * width + 2, off.a, 4), d(2 * width, 2, 2 * width + 8, off.d, 5);
+                    GuardedImage s(2 * width, 2, 2 * width + 2, off.a, 4),
+                        d(2 * width, 2, 2 * width + 8, off.d, 5);
                     fillValues(s, width, 2, 30u + width);
                     fillValues(d, width, 2, 40u + width);
                     std::vector<int32_t> expected;
                     for (int32_t y = 0; y < 2; ++y)
                         for (int32_t x = 0; x < width; ++x)
-                            expected.push_back(expectedScaled(int64_t(s.value16(y, x)) + d.value16(y, x), sf));
-                    ASSERT_EQ(builds[b](s.as<int16_t>(), s.step(), d.as<int16_t>(), d.step(), {width, 2}, sf), StatusOk);
+                            expected.push_back(
+                                expectedScaled(int64_t(s.value16(y, x)) + d.value16(y, x), sf));
+                    ASSERT_EQ(builds[b](s.as<int16_t>(), s.step(), d.as<int16_t>(), d.step(), {width, 2}, sf),
+                              StatusOk);
                     for (int32_t y = 0; y < 2; ++y)
                         for (int32_t x = 0; x < width; ++x)
                             ASSERT_EQ(d.value16(y, x), expected[static_cast<size_t>(y * width + x)])
@@ -158,7 +183,8 @@ TEST(Add, ScaleFactorAbove16FillsTheDestinationWithZero)
         for (int32_t sf : {17, 31, 1000}) {
             GuardedImage d(2 * 33, 3, 2 * 33 + 3, 1, 9);
             std::vector<int16_t> src(33 * 3, 1234);
-            ASSERT_EQ(builds[b](src.data(), 66, src.data(), 66, d.as<int16_t>(), d.step(), {33, 3}, sf), StatusOk);
+            ASSERT_EQ(builds[b](src.data(), 66, src.data(), 66, d.as<int16_t>(), d.step(), {33, 3}, sf),
+                      StatusOk);
             EXPECT_EQ(d.regionBytes(), std::vector<uint8_t>(66 * 3, 0)) << kBuildNames[b];
             EXPECT_TRUE(d.outsideUnchanged());
 
@@ -202,9 +228,9 @@ TEST(Add, ChecksInOrderAndWritesNothingOnFailure)
             }
 
             GuardedImage e(8, 1, 8, 0, 11);
-            const ImagingStatus inPlace = inPlaceBuilds[b](c.nullSrc1 || c.nullSrc2 ? nullptr : src.data(), 8,
-                                                           c.nullDst ? nullptr : e.as<int16_t>(), c.dstStep, c.roi,
-                                                           c.scaleFactor);
+            const ImagingStatus inPlace =
+                inPlaceBuilds[b](c.nullSrc1 || c.nullSrc2 ? nullptr : src.data(), 8,
+                                 c.nullDst ? nullptr : e.as<int16_t>(), c.dstStep, c.roi, c.scaleFactor);
             EXPECT_EQ(inPlace, c.expected) << kBuildNames[b] << " in place";
             if (inPlace != StatusOk) {
                 EXPECT_TRUE(e.allUnchanged());
@@ -220,10 +246,10 @@ TEST(Sqr, EdgeValuesOfEveryScaleFactorCase)
         int16_t expected;
     };
     const Case cases[] = {
-        {181, 0, 32761}, {182, 0, 32767}, {-32768, 0, 32767}, {3, 1, 4},      {5, 1, 12},
-        {255, 1, 32512}, {256, 1, 32767}, {-32768, 16, 16384}, {-32768, 30, 1}, {-32768, 31, 0},
-        {1, 31, 0},      {1, -14, 16384}, {2, -14, 32767},     {1, -15, 32767}, {0, -15, 0},
-        {-1, -40, 32767},
+        {181, 0, 32761}, {182, 0, 32767}, {-32768, 0, 32767}, {3, 1, 4},
+        {5, 1, 12},      {255, 1, 32512}, {256, 1, 32767},    {-32768, 16, 16384},
+        {-32768, 30, 1}, {-32768, 31, 0}, {1, 31, 0},         {1, -14, 16384},
+        {2, -14, 32767}, {1, -15, 32767}, {0, -15, 0},        {-1, -40, 32767},
     };
     const auto builds = ZEFRIM_ALL_BUILDS(zfmiSqr_16s_C1RSfs);
     for (int b = 0; b < 4; ++b)
@@ -245,7 +271,8 @@ TEST(Sqr, EveryBuildRoundsAndSaturatesEveryWidthAndAlignment)
                 fillValues(s, width, 2, 50u + width);
                 for (int32_t sf : kSquareScaleFactors) {
                     GuardedImage d(2 * width, 2, 2 * width + 10, off.d, 3);
-                    ASSERT_EQ(builds[b](s.as<int16_t>(), s.step(), d.as<int16_t>(), d.step(), {width, 2}, sf), StatusOk);
+                    ASSERT_EQ(builds[b](s.as<int16_t>(), s.step(), d.as<int16_t>(), d.step(), {width, 2}, sf),
+                              StatusOk);
                     for (int32_t y = 0; y < 2; ++y)
                         for (int32_t x = 0; x < width; ++x) {
                             const int64_t v = s.value16(y, x);
@@ -288,8 +315,8 @@ TEST(Sqr, ChecksInOrderAndWritesNothingOnFailure)
         for (const Case& c : cases) {
             std::vector<int16_t> src(8, 5);
             GuardedImage d(8, 1, 8, 0, 11);
-            EXPECT_EQ(builds[b](c.nullSrc ? nullptr : src.data(), c.srcStep, c.nullDst ? nullptr : d.as<int16_t>(),
-                                c.dstStep, c.roi, 1),
+            EXPECT_EQ(builds[b](c.nullSrc ? nullptr : src.data(), c.srcStep,
+                                c.nullDst ? nullptr : d.as<int16_t>(), c.dstStep, c.roi, 1),
                       c.expected)
                 << kBuildNames[b];
             EXPECT_TRUE(d.allUnchanged());
@@ -386,7 +413,8 @@ TEST(RegionFill, FillsExactlyTheRegionInEveryBuild)
                 for (int32_t y = 0; y < 3; ++y)
                     for (int32_t x = 0; x < width; ++x)
                         ASSERT_EQ(img.value16(y, x), 0x1234) << kBuildNames[b] << " width " << width;
-                ASSERT_TRUE(img.outsideUnchanged()) << kBuildNames[b] << " width " << width << " offset " << offset;
+                ASSERT_TRUE(img.outsideUnchanged())
+                    << kBuildNames[b] << " width " << width << " offset " << offset;
             }
 }
 

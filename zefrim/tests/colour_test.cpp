@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "builds.h"
+#include "colour_models.h"
 #include "copy_test_images.h"
 
 using namespace imagetest;
@@ -85,9 +86,12 @@ Pixel yCbCrToRgbGroupNarrow(Pixel p)
 Pixel yuvGroupWide(Pixel p)
 {
     const int32_t r = p[0], g = p[1], b = p[2];
-    return {(floorShift(19595 * r, 8) + floorShift(38469 * g, 8) + floorShift(7471 * b, 8)) >> 8,
-            clampByte(((floorShift(-4816 * r, 9) + floorShift(-9469 * g, 9) + floorShift(14286 * b, 9)) >> 6) + 128),
-            clampByte(((floorShift(20152 * r, 9) + floorShift(-16875 * g, 9) + floorShift(-3276 * b, 9)) >> 6) + 128)};
+    return {
+        (floorShift(19595 * r, 8) + floorShift(38469 * g, 8) + floorShift(7471 * b, 8)) >> 8,
+        clampByte(((floorShift(-4816 * r, 9) + floorShift(-9469 * g, 9) + floorShift(14286 * b, 9)) >> 6) +
+                  128),
+        clampByte(((floorShift(20152 * r, 9) + floorShift(-16875 * g, 9) + floorShift(-3276 * b, 9)) >> 6) +
+                  128)};
 }
 
 Pixel yuvGroupNarrow(Pixel p)
@@ -131,22 +135,39 @@ struct ExactConversion {
 std::vector<ExactConversion> exactConversions()
 {
     return {
-        {"gray", ZEFRIM_ALL_BUILDS(zfmiRGBToGray_8u_C3C1R), 1, {{{8, 0}, {8, 4}, {8, 4}}},
-         {grayGroup, grayGroup, grayGroup}, {}},
-        {"ycbcr", ZEFRIM_ALL_BUILDS(zfmiRGBToYCbCr_8u_C3R), 3, {{{8, 0}, {8, 0}, {8, 0}}},
-         {yCbCrGroup, yCbCrGroup, yCbCrGroup}, {}},
-        {"ycbcr to rgb", ZEFRIM_ALL_BUILDS(zfmiYCbCrToRGB_8u_C3R), 3, {{{8, 0}, {8, 4}, {8, 4}}},
-         {yCbCrToRgbGroupNarrow, yCbCrToRgbGroupWide, yCbCrToRgbGroupWide}, {}},
-        {"yuv", ZEFRIM_ALL_BUILDS(zfmiRGBToYUV_8u_C3R), 3, {{{8, 0}, {16, 0}, {16, 0}}},
-         {yuvGroupNarrow, yuvGroupWide, yuvGroupWide}, yuvLeftOver},
+        {"gray",
+         ZEFRIM_ALL_BUILDS(zfmiRGBToGray_8u_C3C1R),
+         1,
+         {{{8, 0}, {8, 4}, {8, 4}}},
+         {grayGroup, grayGroup, grayGroup},
+         {}},
+        {"ycbcr",
+         ZEFRIM_ALL_BUILDS(zfmiRGBToYCbCr_8u_C3R),
+         3,
+         {{{8, 0}, {8, 0}, {8, 0}}},
+         {yCbCrGroup, yCbCrGroup, yCbCrGroup},
+         {}},
+        {"ycbcr to rgb",
+         ZEFRIM_ALL_BUILDS(zfmiYCbCrToRGB_8u_C3R),
+         3,
+         {{{8, 0}, {8, 4}, {8, 4}}},
+         {yCbCrToRgbGroupNarrow, yCbCrToRgbGroupWide, yCbCrToRgbGroupWide},
+         {}},
+        {"yuv",
+         ZEFRIM_ALL_BUILDS(zfmiRGBToYUV_8u_C3R),
+         3,
+         {{{8, 0}, {16, 0}, {16, 0}}},
+         {yuvGroupNarrow, yuvGroupWide, yuvGroupWide},
+         yuvLeftOver},
     };
 }
 
 std::vector<Pixel> randomPixels(size_t n, uint32_t seed)
 {
     const auto bytes = randomBytes(3 * n, seed);
-    static const Pixel kSpecial[] = {{0, 0, 0}, {255, 255, 255}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 0, 255},
-                                     {16, 128, 128}, {235, 240, 16}, {0, 255, 255}, {128, 128, 128}};
+    static const Pixel kSpecial[] = {{0, 0, 0},     {255, 255, 255}, {255, 0, 0},    {0, 255, 0},
+                                     {0, 0, 255},   {255, 0, 255},   {16, 128, 128}, {235, 240, 16},
+                                     {0, 255, 255}, {128, 128, 128}};
     std::vector<Pixel> out(n);
     for (size_t i = 0; i < n; ++i)
         out[i] = bytes[3 * i] % 4 == 0 ? kSpecial[bytes[3 * i + 1] % std::size(kSpecial)]
@@ -201,49 +222,6 @@ TEST(ColourGeneric, ValuesOfTheEdgeCases)
               (std::vector<uint8_t>{255, 128, 76}));
 }
 
-namespace {
-
-constexpr double kHalfDown = static_cast<double>(0.499999f);
-
-// The generic HSV and HLS formulas written with plain double divisions.
-Pixel hsvByDivision(Pixel p)
-{
-    const int32_t r = p[0], g = p[1], b = p[2];
-    const int32_t vmax = std::max({r, g, b}), d = vmax - std::min({r, g, b});
-    if (vmax == 0 || d == 0)
-        return {0, 0, vmax};
-    const double a = 1.0 / d;
-    double h = 0;
-    if (r == vmax)
-        h = (g - b) * a;
-    if (g == vmax)
-        h = 2 + (vmax - r) * a - (vmax - b) * a;
-    if (b == vmax)
-        h = (vmax - g) * a + (4 - (vmax - r) * a);
-    h = h * 255 / 6;
-    if (h < 0)
-        h += 255;
-    return {int32_t(std::trunc(h + kHalfDown)), int32_t(std::trunc(double(d) / vmax * 255 + kHalfDown)), vmax};
-}
-
-Pixel hlsByDivision(Pixel p)
-{
-    const double r = p[0] / 255.0, g = p[1] / 255.0, b = p[2] / 255.0;
-    const double vmax = std::max({r, g, b}), vmin = std::min({r, g, b}), d = vmax - vmin;
-    const double l = (vmax + vmin) * 0.5;
-    double h = 0, s = 0;
-    if (d != 0) {
-        s = l <= 0.5 ? d / (vmax + vmin) : d / (2 - (vmax + vmin));
-        h = r == vmax ? (g - b) * 60 / d : (g == vmax ? (b - r) * 60 / d + 120 : (r - g) * 60 / d + 240);
-        if (h < 0)
-            h += 360;
-    }
-    return {int32_t(std::trunc(h * 255 / 360 + kHalfDown)), int32_t(std::trunc(l * 255 + kHalfDown)),
-            int32_t(std::trunc(s * 255 + kHalfDown))};
-}
-
-} // namespace
-
 TEST(ColourGeneric, HsvAndHlsEqualThePlainDivisions)
 {
     std::vector<Pixel> pixels;
@@ -255,8 +233,10 @@ TEST(ColourGeneric, HsvAndHlsEqualThePlainDivisions)
     const auto hls = convertRow(zfmiRGBToHLS_8u_C3R_gn, pixels, 3);
     for (size_t i = 0; i < pixels.size(); ++i) {
         const Pixel p = pixels[i];
-        ASSERT_EQ(pixelAt(hsv, int32_t(i), 3), hsvByDivision(p)) << p[0] << "," << p[1] << "," << p[2];
-        ASSERT_EQ(pixelAt(hls, int32_t(i), 3), hlsByDivision(p)) << p[0] << "," << p[1] << "," << p[2];
+        ASSERT_EQ(pixelAt(hsv, int32_t(i), 3), colourmodel::hsvByDivision(p))
+            << p[0] << "," << p[1] << "," << p[2];
+        ASSERT_EQ(pixelAt(hls, int32_t(i), 3), colourmodel::hlsByDivision(p))
+            << p[0] << "," << p[1] << "," << p[2];
     }
 }
 
@@ -295,12 +275,16 @@ TEST(ColourVector, GreyWhiteShowsWhichPixelsFormGroups)
     const GroupPlan plans[4] = {{1 << 30, 0}, {8, 0}, {8, 4}, {8, 4}};
     for (int b = 0; b < 4; ++b)
         for (int32_t width = 1; width <= 40; ++width) {
-            const auto white = convertRow(builds[b], std::vector<Pixel>(static_cast<size_t>(width), {255, 255, 255}), 1);
-            const auto grey = convertRow(builds[b], std::vector<Pixel>(static_cast<size_t>(width), {128, 128, 128}), 1);
+            const auto white =
+                convertRow(builds[b], std::vector<Pixel>(static_cast<size_t>(width), {255, 255, 255}), 1);
+            const auto grey =
+                convertRow(builds[b], std::vector<Pixel>(static_cast<size_t>(width), {128, 128, 128}), 1);
             for (int32_t x = 0; x < width; ++x) {
                 const bool grouped = plans[b].inGroup(x, width);
-                ASSERT_EQ(white[static_cast<size_t>(x)], grouped ? 254 : 255) << kBuildNames[b] << " width " << width;
-                ASSERT_EQ(grey[static_cast<size_t>(x)], grouped ? 127 : 128) << kBuildNames[b] << " width " << width;
+                ASSERT_EQ(white[static_cast<size_t>(x)], grouped ? 254 : 255)
+                    << kBuildNames[b] << " width " << width;
+                ASSERT_EQ(grey[static_cast<size_t>(x)], grouped ? 127 : 128)
+                    << kBuildNames[b] << " width " << width;
             }
         }
 }
@@ -323,8 +307,8 @@ TEST(ColourVector, GroupsUseTheirArithmeticAndLeftOversTheirFormula)
                     for (int c = conv.dstBytes; c < 3; ++c)
                         expected[c] = 0;
                     ASSERT_EQ(pixelAt(got, x, conv.dstBytes), expected)
-                        << conv.name << " " << kBuildNames[b] << " width " << width << " pixel " << x << " in "
-                        << in[0] << "," << in[1] << "," << in[2];
+                        << conv.name << " " << kBuildNames[b] << " width " << width << " pixel " << x
+                        << " in " << in[0] << "," << in[1] << "," << in[2];
                 }
             }
 }
@@ -358,7 +342,8 @@ HueModel exactHsv(Pixel p)
     const int32_t vmax = std::max({p[0], p[1], p[2]}), d = vmax - std::min({p[0], p[1], p[2]});
     if (vmax == 0 || d == 0)
         return {0, 0, double(vmax)};
-    double h = p[0] == vmax ? double(p[1] - p[2]) / d : (p[1] == vmax ? 2.0 + double(p[2] - p[0]) / d : 4.0 + double(p[0] - p[1]) / d);
+    double h = p[0] == vmax ? double(p[1] - p[2]) / d
+                            : (p[1] == vmax ? 2.0 + double(p[2] - p[0]) / d : 4.0 + double(p[0] - p[1]) / d);
     h *= 42.5;
     if (h < 0)
         h += 255;
@@ -371,8 +356,9 @@ HueModel exactHls(Pixel p)
     const int32_t d = vmax - vmin, sum = vmax + vmin;
     if (d == 0)
         return {0, 0, double(sum / 2)};
-    double deg = p[0] == vmax ? 60.0 * (p[1] - p[2]) / d
-                              : (p[1] == vmax ? 60.0 * (p[2] - p[0]) / d + 120 : 60.0 * (p[0] - p[1]) / d + 240);
+    double deg = p[0] == vmax
+                     ? 60.0 * (p[1] - p[2]) / d
+                     : (p[1] == vmax ? 60.0 * (p[2] - p[0]) / d + 120 : 60.0 * (p[0] - p[1]) / d + 240);
     if (deg < 0)
         deg += 360;
     return {deg * 255 / 360, 255.0 * d / (sum <= 255 ? sum : 510 - sum), double(sum / 2)};
@@ -441,7 +427,8 @@ TEST(ColourExports, RunTheBuildTheLibraryInstalled)
     ASSERT_NE(version, nullptr);
     const std::string tag(version->cpuTag);
     const auto builds = ZEFRIM_ALL_BUILDS(zfmiRGBToGray_8u_C3C1R);
-    const int installed = int(std::find(std::begin(kBuildNames), std::end(kBuildNames), tag) - std::begin(kBuildNames));
+    const int installed =
+        int(std::find(std::begin(kBuildNames), std::end(kBuildNames), tag) - std::begin(kBuildNames));
     ASSERT_LT(installed, 4) << tag;
     const std::vector<Pixel> white(19, Pixel{255, 255, 255});
     EXPECT_EQ(convertRow(zfmiRGBToGray_8u_C3C1R, white, 1), convertRow(builds[installed], white, 1)) << tag;

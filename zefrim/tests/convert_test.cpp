@@ -33,7 +33,9 @@ TEST(Convert8u16s, EveryBuildWidensEveryWidth)
                 ExactSource src(g.width, g.height, g.width + g.srcPad, 0, 3u + g.width);
                 const int32_t dstStep = g.srcPad == 3 ? 2 * src.step() : 2 * g.width + g.dstPad;
                 GuardedImage dst(2 * g.width, g.height, dstStep, g.dstOffset, 4);
-                ASSERT_EQ(builds[b](src.data(), src.step(), dst.as<int16_t>(), dst.step(), {g.width, g.height}), StatusOk);
+                ASSERT_EQ(
+                    builds[b](src.data(), src.step(), dst.as<int16_t>(), dst.step(), {g.width, g.height}),
+                    StatusOk);
                 for (int32_t y = 0; y < g.height; ++y)
                     for (int32_t x = 0; x < g.width; ++x)
                         ASSERT_EQ(dst.value16(y, x), src.at(x, y)) << kBuildNames[b] << " width " << g.width;
@@ -50,7 +52,8 @@ TEST(Convert8u16s, LargeRegionsStreamWithTheSameValues)
         for (const Geometry& g : large) {
             ExactSource src(g.width, g.height, g.width + g.srcPad, 0, 5);
             GuardedImage dst(2 * g.width, g.height, 2 * g.width + g.dstPad, g.dstOffset, 6);
-            ASSERT_EQ(builds[b](src.data(), src.step(), dst.as<int16_t>(), dst.step(), {g.width, g.height}), StatusOk);
+            ASSERT_EQ(builds[b](src.data(), src.step(), dst.as<int16_t>(), dst.step(), {g.width, g.height}),
+                      StatusOk);
             for (int32_t y = 0; y < g.height; y += 97)
                 for (int32_t x = 0; x < g.width; ++x)
                     ASSERT_EQ(dst.value16(y, x), src.at(x, y)) << kBuildNames[b];
@@ -67,14 +70,25 @@ TEST(Convert8u16s, RowKernelsWidenEveryCountAtEveryAlignment)
                 GuardedImage dst(2 * count, 1, 2 * count, offset, 7);
                 int16_t* out = dst.as<int16_t>();
                 switch (kernel) {
-                case 0: convertRow8u16s_s1(src.data(), out, count); break;
-                case 1: convertRow8u16s_s2(src.data(), out, count, false); break;
-                case 2: convertRow8u16s_s2(src.data(), out, count, true); break;
-                case 3: convertRow8u16s_s3(src.data(), out, count, false); break;
-                default: convertRow8u16s_s3(src.data(), out, count, true); break;
+                case 0:
+                    convertRow8u16s_s1(src.data(), out, count);
+                    break;
+                case 1:
+                    convertRow8u16s_s2(src.data(), out, count, false);
+                    break;
+                case 2:
+                    convertRow8u16s_s2(src.data(), out, count, true);
+                    break;
+                case 3:
+                    convertRow8u16s_s3(src.data(), out, count, false);
+                    break;
+                default:
+                    convertRow8u16s_s3(src.data(), out, count, true);
+                    break;
                 }
                 for (int32_t x = 0; x < count; ++x)
-                    ASSERT_EQ(dst.value16(0, x), src[static_cast<size_t>(x)]) << "kernel " << kernel << " count " << count;
+                    ASSERT_EQ(dst.value16(0, x), src[static_cast<size_t>(x)])
+                        << "kernel " << kernel << " count " << count;
                 ASSERT_TRUE(dst.outsideUnchanged()) << "kernel " << kernel << " count " << count;
             }
 }
@@ -113,15 +127,20 @@ TEST(Convert16s8u, EveryBuildSaturatesEveryWidth)
                 for (int32_t y = 0; y < g.height; ++y)
                     for (int32_t x = 0; x < g.width; ++x) {
                         const uint8_t r = noise[static_cast<size_t>(y * g.width + x)];
-                        src.setValue16(y, x, r % 2 ? special[r % std::size(special)] : static_cast<int16_t>(r * 300 - 30000));
+                        src.setValue16(y, x,
+                                       r % 2 ? special[r % std::size(special)]
+                                             : static_cast<int16_t>(r * 300 - 30000));
                     }
                 const int32_t dstStep = g.srcPad == 0 && b % 2 == 0 ? g.width : g.width + g.dstPad + 1;
                 GuardedImage dst(g.width, g.height, dstStep, g.dstOffset ^ 1, 9);
-                ASSERT_EQ(builds[b](src.as<int16_t>(), src.step(), dst.data(), dst.step(), {g.width, g.height}), StatusOk);
+                ASSERT_EQ(
+                    builds[b](src.as<int16_t>(), src.step(), dst.data(), dst.step(), {g.width, g.height}),
+                    StatusOk);
                 for (int32_t y = 0; y < g.height; ++y)
                     for (int32_t x = 0; x < g.width; ++x) {
                         const int32_t v = src.value16(y, x);
-                        ASSERT_EQ(dst.row(y)[x], v < 0 ? 0 : (v > 255 ? 255 : v)) << kBuildNames[b] << " width " << g.width;
+                        ASSERT_EQ(dst.row(y)[x], v < 0 ? 0 : (v > 255 ? 255 : v))
+                            << kBuildNames[b] << " width " << g.width;
                     }
                 ASSERT_TRUE(dst.outsideUnchanged()) << kBuildNames[b] << " width " << g.width;
             }
@@ -138,7 +157,8 @@ TEST(Convert16s8u, LargeAndWideRegionsGiveTheSameBytes)
         for (int b = 0; b < 4; ++b) {
             GuardedImage src(2 * g.width, g.height, 2 * g.width, 0, 12);
             GuardedImage dst(g.width, g.height, g.width, g.dstOffset, 13);
-            ASSERT_EQ(builds[b](src.as<int16_t>(), src.step(), dst.data(), dst.step(), {g.width, g.height}), StatusOk);
+            ASSERT_EQ(builds[b](src.as<int16_t>(), src.step(), dst.data(), dst.step(), {g.width, g.height}),
+                      StatusOk);
             EXPECT_TRUE(dst.outsideUnchanged());
             for (int32_t x = 0; x < g.width; ++x) {
                 const int32_t v = src.value16(g.height - 1, x);

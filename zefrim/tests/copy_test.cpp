@@ -18,8 +18,8 @@ struct Geometry {
 };
 
 const Geometry kGeometries[] = {
-    {0, 3, 5, 7, 1, 3},  // padded rows, odd offsets
-    {0, 2, 0, 0, 0, 1},  // contiguous rows (merged where the function merges)
+    {0, 3, 5, 7, 1, 3}, // padded rows, odd offsets
+    {0, 2, 0, 0, 0, 1}, // contiguous rows (merged where the function merges)
     {0, 1, 0, 0, 3, 5},
 };
 
@@ -33,9 +33,11 @@ TEST(CopyC1R, EveryBuildCopiesTheRegion)
             for (g.width = 1; g.width <= 70; ++g.width) {
                 ExactSource src(g.width, g.height, g.width + g.srcPad, 0, 77u + g.width);
                 GuardedImage dst(g.width, g.height, g.width + g.dstPad, g.dstOffset, 5);
-                ASSERT_EQ(builds[b](src.data(), src.step(), dst.data(), dst.step(), {g.width, g.height}), StatusOk);
+                ASSERT_EQ(builds[b](src.data(), src.step(), dst.data(), dst.step(), {g.width, g.height}),
+                          StatusOk);
                 for (int32_t y = 0; y < g.height; ++y)
-                    ASSERT_EQ(std::memcmp(dst.row(y), src.data() + y * src.step(), static_cast<size_t>(g.width)), 0)
+                    ASSERT_EQ(
+                        std::memcmp(dst.row(y), src.data() + y * src.step(), static_cast<size_t>(g.width)), 0)
                         << kBuildNames[b] << " width " << g.width;
                 ASSERT_TRUE(dst.outsideUnchanged()) << kBuildNames[b] << " width " << g.width;
             }
@@ -48,9 +50,11 @@ TEST(CopyC1R, LargeRegionsStreamWithTheSameBytes)
         for (const Geometry& g : {Geometry{640, 480, 0, 0, 0, 0}, Geometry{641, 300, 3, 9, 1, 5}}) {
             ExactSource src(g.width, g.height, g.width + g.srcPad, 0, 3);
             GuardedImage dst(g.width, g.height, g.width + g.dstPad, g.dstOffset, 4);
-            ASSERT_EQ(builds[b](src.data(), src.step(), dst.data(), dst.step(), {g.width, g.height}), StatusOk);
+            ASSERT_EQ(builds[b](src.data(), src.step(), dst.data(), dst.step(), {g.width, g.height}),
+                      StatusOk);
             for (int32_t y = 0; y < g.height; ++y)
-                ASSERT_EQ(std::memcmp(dst.row(y), src.data() + y * src.step(), static_cast<size_t>(g.width)), 0)
+                ASSERT_EQ(std::memcmp(dst.row(y), src.data() + y * src.step(), static_cast<size_t>(g.width)),
+                          0)
                     << kBuildNames[b] << " row " << y;
             EXPECT_TRUE(dst.outsideUnchanged());
         }
@@ -78,7 +82,8 @@ TEST(CopyC1R, ZeroDestinationStepLeavesTheLastRowAndNegativeStepsWalkUp)
         const uint8_t src[3][4] = {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}};
         uint8_t row[4] = {};
         ASSERT_EQ(builds[b](&src[0][0], 4, row, 0, {4, 3}), StatusOk);
-        EXPECT_EQ(std::vector<uint8_t>(row, row + 4), (std::vector<uint8_t>{9, 10, 11, 12})) << kBuildNames[b];
+        EXPECT_EQ(std::vector<uint8_t>(row, row + 4), (std::vector<uint8_t>{9, 10, 11, 12}))
+            << kBuildNames[b];
 
         uint8_t flipped[3][4] = {};
         ASSERT_EQ(builds[b](&src[2][0], -4, &flipped[0][0], 4, {4, 3}), StatusOk);
@@ -97,9 +102,11 @@ TEST(CopyC1C3R, FillsOneChannelAndKeepsTheOthers)
                     ExactSource src(g.width, g.height, g.width + g.srcPad, 0, 9);
                     // The destination region spans from the chosen channel of the first pixel to the
                     // chosen channel of the last.
-                    GuardedImage dst(3 * g.width - 2, g.height, 3 * g.width + g.dstPad, g.dstOffset + channel, 8);
+                    GuardedImage dst(3 * g.width - 2, g.height, 3 * g.width + g.dstPad, g.dstOffset + channel,
+                                     8);
                     const auto before = dst.regionBytes();
-                    ASSERT_EQ(builds[b](src.data(), src.step(), dst.data(), dst.step(), {g.width, g.height}), StatusOk);
+                    ASSERT_EQ(builds[b](src.data(), src.step(), dst.data(), dst.step(), {g.width, g.height}),
+                              StatusOk);
                     const auto after = dst.regionBytes();
                     for (int32_t y = 0; y < g.height; ++y)
                         for (int32_t i = 0; i < 3 * g.width - 2; ++i) {
@@ -117,11 +124,13 @@ TEST(CopyP3C3R, EveryBuildInterleavesThePlanes)
     for (int b = 0; b < 4; ++b)
         for (Geometry g : kGeometries)
             for (g.width = 1; g.width <= 70; ++g.width) {
-                ExactSource p0(g.width, g.height, g.width + g.srcPad, 0, 1), p1(g.width, g.height, g.width + g.srcPad, 0, 2),
+                ExactSource p0(g.width, g.height, g.width + g.srcPad, 0, 1),
+                    p1(g.width, g.height, g.width + g.srcPad, 0, 2),
                     p2(g.width, g.height, g.width + g.srcPad, 0, 3);
                 const uint8_t* planes[3] = {p0.data(), p1.data(), p2.data()};
                 GuardedImage dst(3 * g.width, g.height, 3 * g.width + g.dstPad, g.dstOffset, 4);
-                ASSERT_EQ(builds[b](planes, p0.step(), dst.data(), dst.step(), {g.width, g.height}), StatusOk);
+                ASSERT_EQ(builds[b](planes, p0.step(), dst.data(), dst.step(), {g.width, g.height}),
+                          StatusOk);
                 for (int32_t y = 0; y < g.height; ++y)
                     for (int32_t x = 0; x < g.width; ++x) {
                         ASSERT_EQ(dst.row(y)[3 * x], p0.at(x, y)) << kBuildNames[b] << " width " << g.width;
@@ -148,8 +157,7 @@ TEST(CopyP3C3R, LargeJoinStreamsWithTheSameBytes)
         EXPECT_EQ(results[b], results[0]) << kBuildNames[b];
 }
 
-template <int channels, class Fn>
-void expectPlanesSplit(const std::array<Fn, 4>& builds)
+template <int channels, class Fn> void expectPlanesSplit(const std::array<Fn, 4>& builds)
 {
     // Plane offsets cover the alignment classes of the one-pass and per-channel routines.
     const int32_t planeOffsets[][4] = {{0, 0, 0, 0}, {4, 0, 4, 0}, {1, 2, 3, 5}, {0, 8, 16, 4}};
@@ -166,13 +174,15 @@ void expectPlanesSplit(const std::array<Fn, 4>& builds)
                         uint8_t* pointers[channels];
                         for (int c = 0; c < channels; ++c)
                             pointers[c] = planes[c].data();
-                        ASSERT_EQ(builds[b](src.data(), src.step(), pointers, planeStep, {g.width, g.height}), StatusOk);
+                        ASSERT_EQ(builds[b](src.data(), src.step(), pointers, planeStep, {g.width, g.height}),
+                                  StatusOk);
                         for (int c = 0; c < channels; ++c) {
                             for (int32_t y = 0; y < g.height; ++y)
                                 for (int32_t x = 0; x < g.width; ++x)
                                     ASSERT_EQ(planes[c].row(y)[x], src.row(y)[channels * x + c])
                                         << kBuildNames[b] << " width " << g.width << " plane " << c;
-                            ASSERT_TRUE(planes[c].outsideUnchanged()) << kBuildNames[b] << " width " << g.width;
+                            ASSERT_TRUE(planes[c].outsideUnchanged())
+                                << kBuildNames[b] << " width " << g.width;
                         }
                     }
 }
@@ -251,8 +261,9 @@ TEST(SwapChannels, ReordersIntoASecondImageInEveryBuild)
                 for (g.width = 1; g.width <= 70; ++g.width) {
                     ExactSource src(3 * g.width, g.height, 3 * g.width + g.srcPad, 0, 12);
                     GuardedImage dst(3 * g.width, g.height, 3 * g.width + g.dstPad, g.dstOffset, 13);
-                    ASSERT_EQ(builds[b](src.data(), src.step(), dst.data(), dst.step(), {g.width, g.height}, order),
-                              StatusOk);
+                    ASSERT_EQ(
+                        builds[b](src.data(), src.step(), dst.data(), dst.step(), {g.width, g.height}, order),
+                        StatusOk);
                     for (int32_t y = 0; y < g.height; ++y)
                         for (int32_t x = 0; x < g.width; ++x)
                             for (int k = 0; k < 3; ++k)
@@ -276,7 +287,8 @@ TEST(SwapChannels, InPlaceGivesTheSameResultsAlsoWithRepeats)
                     const std::vector<uint8_t> after = img.regionBytes();
                     for (size_t p = 0; p < before.size(); p += 3)
                         for (int k = 0; k < 3; ++k)
-                            ASSERT_EQ(after[p + k], before[p + order[k]]) << kBuildNames[b] << " width " << g.width;
+                            ASSERT_EQ(after[p + k], before[p + order[k]])
+                                << kBuildNames[b] << " width " << g.width;
                     ASSERT_TRUE(img.outsideUnchanged());
                 }
 }

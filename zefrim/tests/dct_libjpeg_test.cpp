@@ -6,11 +6,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <jpeglib.h>
 #include <random>
 #include <vector>
 
 #include "builds.h"
+#include "jpeg_standard_tables.h"
+#include "libjpeg_reference.h"
 #include "quant.h"
 
 namespace {
@@ -40,99 +41,22 @@ Bytes makeImage(int components, unsigned seed)
 
 Bytes compress(const Bytes& image, int components, int quality)
 {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr error{};
-    cinfo.err = jpeg_std_error(&error);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = imageWidth;
-    cinfo.image_height = imageHeight;
-    cinfo.input_components = components;
-    cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, quality, TRUE);
-    cinfo.dct_method = JDCT_ISLOW;
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(
-            image.data() + static_cast<size_t>(cinfo.next_scanline) * imageWidth * components);
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    Bytes data(buffer, buffer + size);
-    free(buffer);
-    return data;
+    libjpegref::WriteOptions options;
+    options.width = imageWidth;
+    options.height = imageHeight;
+    options.components = components;
+    options.quality = quality;
+    return libjpegref::compress(image, options);
 }
 
-Bytes referenceDecode(const Bytes& data, int components)
-{
-    jpeg_decompress_struct dinfo{};
-    jpeg_error_mgr error{};
-    dinfo.err = jpeg_std_error(&error);
-    jpeg_create_decompress(&dinfo);
-    jpeg_mem_src(&dinfo, data.data(), data.size());
-    jpeg_read_header(&dinfo, TRUE);
-    dinfo.dct_method = JDCT_ISLOW;
-    dinfo.do_fancy_upsampling = TRUE;
-    dinfo.out_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_start_decompress(&dinfo);
-    Bytes pixels(static_cast<size_t>(imageWidth) * imageHeight * components);
-    while (dinfo.output_scanline < dinfo.output_height) {
-        JSAMPROW row =
-            pixels.data() + static_cast<size_t>(dinfo.output_scanline) * imageWidth * components;
-        jpeg_read_scanlines(&dinfo, &row, 1);
-    }
-    jpeg_finish_decompress(&dinfo);
-    jpeg_destroy_decompress(&dinfo);
-    return pixels;
-}
-
-// One component as the reference codec stores it: blocks of natural-order coefficients.
-struct Component {
-    int blocksWide = 0, blocksHigh = 0;
-    std::vector<int16_t> coefficients;  // 64 per block, row by row
-    uint16_t quantisers[64] = {};       // natural order
-};
-
-std::vector<Component> readCoefficients(const Bytes& data)
-{
-    jpeg_decompress_struct dinfo{};
-    jpeg_error_mgr error{};
-    dinfo.err = jpeg_std_error(&error);
-    jpeg_create_decompress(&dinfo);
-    jpeg_mem_src(&dinfo, data.data(), data.size());
-    jpeg_read_header(&dinfo, TRUE);
-    jvirt_barray_ptr* arrays = jpeg_read_coefficients(&dinfo);
-    std::vector<Component> components(dinfo.num_components);
-    for (int c = 0; c < dinfo.num_components; ++c) {
-        const jpeg_component_info& info = dinfo.comp_info[c];
-        Component& out = components[c];
-        out.blocksWide = static_cast<int>(info.width_in_blocks);
-        out.blocksHigh = static_cast<int>(info.height_in_blocks);
-        for (int i = 0; i < 64; ++i)
-            out.quantisers[i] = info.quant_table->quantval[i];
-        for (int by = 0; by < out.blocksHigh; ++by) {
-            JBLOCKARRAY rows = dinfo.mem->access_virt_barray(
-                reinterpret_cast<j_common_ptr>(&dinfo), arrays[c], static_cast<JDIMENSION>(by), 1,
-                FALSE);
-            for (int bx = 0; bx < out.blocksWide; ++bx)
-                out.coefficients.insert(out.coefficients.end(), rows[0][bx], rows[0][bx] + 64);
-        }
-    }
-    jpeg_finish_decompress(&dinfo);
-    jpeg_destroy_decompress(&dinfo);
-    return components;
-}
+using Component = libjpegref::ComponentCoefficients;
 
 // The inverse table through our table init, from the steps written back in zigzag order.
 std::vector<uint16_t> inverseTable(const Component& component)
 {
     uint8_t raw[64];
     for (int i = 0; i < 64; ++i)
-        raw[zigzagIndex[i]] = static_cast<uint8_t>(component.quantisers[i]);
+        raw[jpegstandard::kZigzagOfNatural[i]] = static_cast<uint8_t>(component.quantisers[i]);
     std::vector<uint16_t> table(64);
     EXPECT_EQ(zfmiQuantInvTableInit_JPEG_8u16u_gn(raw, table.data()), StatusOk);
     return table;
@@ -148,12 +72,11 @@ Plane decodeComponent(const Component& component)
     const std::vector<uint16_t> table = inverseTable(component);
     for (int i = 0; i < 64; ++i)
         EXPECT_EQ(table[i], component.quantisers[i]) << "inverse table entry " << i;
-    Plane plane{8 * component.blocksWide, 8 * component.blocksHigh, {}};
+    Plane plane{8 * component.widthInBlocks, 8 * component.heightInBlocks, {}};
     plane.samples.resize(static_cast<size_t>(plane.width) * plane.height);
-    for (int by = 0; by < component.blocksHigh; ++by)
-        for (int bx = 0; bx < component.blocksWide; ++bx) {
-            const int16_t* block =
-                component.coefficients.data() + 64 * (by * component.blocksWide + bx);
+    for (int by = 0; by < component.heightInBlocks; ++by)
+        for (int bx = 0; bx < component.widthInBlocks; ++bx) {
+            const int16_t* block = component.block(bx, by);
             uint8_t* out = plane.samples.data() + (8 * by) * plane.width + 8 * bx;
             EXPECT_EQ(zfmiDCTQuantInv8x8LS_JPEG_16s8u_C1R_gn(block, out, plane.width, table.data()),
                       StatusOk);
@@ -174,9 +97,8 @@ Plane upsample(const Plane& half)
         }
     Plane full{2 * half.width, 2 * half.height, {}};
     full.samples.resize(static_cast<size_t>(full.width) * full.height);
-    EXPECT_EQ(zfmiSampleUpH2V2_JPEG_8u_C1R_gn(bordered.data() + step + 1, step,
-                                              {half.width, half.height}, full.samples.data(),
-                                              full.width, {full.width, full.height}),
+    EXPECT_EQ(zfmiSampleUpH2V2_JPEG_8u_C1R_gn(bordered.data() + step + 1, step, {half.width, half.height},
+                                              full.samples.data(), full.width, {full.width, full.height}),
               StatusOk);
     return full;
 }
@@ -202,10 +124,10 @@ TEST(DctAgainstReferenceCodec, GreyscaleBlocksDecodeToTheReferencePixels)
 {
     for (int quality : {50, 75, 95}) {
         const Bytes data = compress(makeImage(1, 1), 1, quality);
-        const std::vector<Component> components = readCoefficients(data);
+        const std::vector<Component> components = libjpegref::readCoefficients(data);
         ASSERT_EQ(components.size(), 1u);
         const Plane plane = decodeComponent(components[0]);
-        const Agreement a = compare(plane.samples, referenceDecode(data, 1));
+        const Agreement a = compare(plane.samples, libjpegref::decode(data, 1));
         EXPECT_LE(a.maxDifference, 1) << "quality " << quality;
         EXPECT_LT(a.differing * 20, a.total) << "quality " << quality;
     }
@@ -214,7 +136,7 @@ TEST(DctAgainstReferenceCodec, GreyscaleBlocksDecodeToTheReferencePixels)
 TEST(DctAgainstReferenceCodec, ColourFrameDecodesToTheReferencePixels)
 {
     const Bytes data = compress(makeImage(3, 2), 3, 85);
-    const std::vector<Component> components = readCoefficients(data);
+    const std::vector<Component> components = libjpegref::readCoefficients(data);
     ASSERT_EQ(components.size(), 3u);
     const Plane luma = decodeComponent(components[0]);
     const Plane cb = upsample(decodeComponent(components[1]));
@@ -227,7 +149,7 @@ TEST(DctAgainstReferenceCodec, ColourFrameDecodesToTheReferencePixels)
                                               {imageWidth, imageHeight}),
               StatusOk);
     // Same colour and up-sampling arithmetic; only the inverse DCTs round a little differently.
-    const Agreement a = compare(rgb, referenceDecode(data, 3));
+    const Agreement a = compare(rgb, libjpegref::decode(data, 3));
     EXPECT_LE(a.maxDifference, 3);
     EXPECT_LT(a.differing * 10, a.total);
 }
@@ -236,23 +158,21 @@ TEST(DctAgainstReferenceCodec, ForwardDctGivesTheReferenceCoefficients)
 {
     const Bytes image = makeImage(1, 3);
     for (int quality : {100, 75}) {
-        const std::vector<Component> components = readCoefficients(compress(image, 1, quality));
+        const std::vector<Component> components = libjpegref::readCoefficients(compress(image, 1, quality));
         const Component& reference = components[0];
         uint8_t raw[64];
         for (int i = 0; i < 64; ++i)
-            raw[zigzagIndex[i]] = static_cast<uint8_t>(reference.quantisers[i]);
+            raw[jpegstandard::kZigzagOfNatural[i]] = static_cast<uint8_t>(reference.quantisers[i]);
         uint16_t reciprocals[64];
         ASSERT_EQ(zfmiQuantFwdTableInit_JPEG_8u16u_gn(raw, reciprocals), StatusOk);
         long differing = 0, total = 0;
-        for (int by = 0; by < reference.blocksHigh; ++by)
-            for (int bx = 0; bx < reference.blocksWide; ++bx) {
+        for (int by = 0; by < reference.heightInBlocks; ++by)
+            for (int bx = 0; bx < reference.widthInBlocks; ++bx) {
                 int16_t ours[64];
-                ASSERT_EQ(zfmiDCTQuantFwd8x8LS_JPEG_8u16s_C1R_gn(
-                              image.data() + 8 * by * imageWidth + 8 * bx, imageWidth, ours,
-                              reciprocals),
+                ASSERT_EQ(zfmiDCTQuantFwd8x8LS_JPEG_8u16s_C1R_gn(image.data() + 8 * by * imageWidth + 8 * bx,
+                                                                 imageWidth, ours, reciprocals),
                           StatusOk);
-                const int16_t* theirs =
-                    reference.coefficients.data() + 64 * (by * reference.blocksWide + bx);
+                const int16_t* theirs = reference.block(bx, by);
                 for (int i = 0; i < 64; ++i) {
                     ASSERT_LE(std::abs(ours[i] - theirs[i]), 1) << "quality " << quality;
                     differing += ours[i] != theirs[i];
@@ -264,4 +184,4 @@ TEST(DctAgainstReferenceCodec, ForwardDctGivesTheReferenceCoefficients)
     }
 }
 
-}  // namespace
+} // namespace

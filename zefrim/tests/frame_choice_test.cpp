@@ -112,8 +112,7 @@ TEST(CpuClass, ThisProcessorIsReadConsistently)
 
 TEST(CpuClass, PreferenceRowsFallBackToOlderBuilds)
 {
-    const std::vector<std::vector<int32_t>> expected = {
-        {0, 4}, {1, 0, 4}, {2, 1, 0, 4}, {3, 2, 1, 0, 4}};
+    const std::vector<std::vector<int32_t>> expected = {{0, 4}, {1, 0, 4}, {2, 1, 0, 4}, {3, 2, 1, 0, 4}};
     for (CpuBuildLevel level = 0; level < 4; ++level) {
         const int32_t* row = preferenceRow(level);
         ASSERT_NE(row, nullptr);
@@ -126,8 +125,7 @@ TEST(CpuClass, PreferenceRowsFallBackToOlderBuilds)
 // A made-up table of three exports; entry (record, build) is a distinct function.
 volatile int lastFakeEntry = -1;
 
-template <int Record, int Build>
-void fakeEntry()
+template <int Record, int Build> void fakeEntry()
 {
     // Distinct bodies keep the entries at distinct addresses.
     lastFakeEntry = Record * kBuildCount + Build;
@@ -183,12 +181,8 @@ TEST_F(Waterfall, HoleMakesItTakeTheNextCompleteBuild)
         int installed;
     };
     const Case cases[] = {
-        {{{2, 3}}, 3, 2},
-        {{{0, 3}, {1, 2}}, 3, 1},
-        {{{2, 3}, {0, 2}, {1, 1}}, 3, 0},
-        {{{1, 2}}, 2, 1},
-        {{{1, 2}}, 3, 3},
-        {{{0, 1}}, 1, 0},
+        {{{2, 3}}, 3, 2}, {{{0, 3}, {1, 2}}, 3, 1}, {{{2, 3}, {0, 2}, {1, 1}}, 3, 0},
+        {{{1, 2}}, 2, 1}, {{{1, 2}}, 3, 3},         {{{0, 1}}, 1, 0},
     };
     for (const Case& c : cases) {
         restoreCompleteTable();
@@ -246,4 +240,4 @@ TEST_F(Waterfall, LoadSucceedsQuietlyWithACompleteBuild)
     EXPECT_EQ(installedBuild(), 2);
 }
 
-}  // namespace
+} // namespace

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "huffman_test_support.h"
+#include "jpeg_standard_tables.h"
 
 using namespace huffman_test;
 
@@ -36,20 +37,20 @@ protected:
 
     ImagingStatus decodeBlock(Stream& s, int16_t* block, int16_t& predictor)
     {
-        return build().decode8x8(s.data.data(), s.length(), &s.position, block, &predictor,
-                                 &s.marker, dcSpec.get(), acSpec.get(), s.state.get());
+        return build().decode8x8(s.data.data(), s.length(), &s.position, block, &predictor, &s.marker,
+                                 dcSpec.get(), acSpec.get(), s.state.get());
     }
     ImagingStatus decodeOne(Stream& s, int16_t& value, DecodeSpecBuffer& table)
     {
-        return build().decodeOne(s.data.data(), s.length(), &s.position, &value, &s.marker,
-                                 table.get(), s.state.get());
+        return build().decodeOne(s.data.data(), s.length(), &s.position, &value, &s.marker, table.get(),
+                                 s.state.get());
     }
     // Reads one bit through the DC refinement (Al 0); -1 when the read failed.
     int readBit(Stream& s, ImagingStatus& status)
     {
         int16_t block[64] = {};
-        status = build().decodeDcRefine(s.data.data(), s.length(), &s.position, block, &s.marker,
-                                        0, s.state.get());
+        status = build().decodeDcRefine(s.data.data(), s.length(), &s.position, block, &s.marker, 0,
+                                        s.state.get());
         return status < 0 ? -1 : block[0];
     }
 
@@ -105,7 +106,7 @@ TEST_P(HuffmanDecode, SpecInitChecksPointersAndCodeCounts)
         {{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, StatusOk}, // last code all ones
         {{3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, StatusBadHuffmanTable},
         {{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255}, StatusOk},
-        {{0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 255}, StatusOk}, // exactly 256 codes
+        {{0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 255}, StatusOk},              // exactly 256 codes
         {{0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 255}, StatusBadHuffmanTable}, // 257
         {{0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, StatusBadHuffmanTable},
     };
@@ -281,21 +282,19 @@ TEST_P(HuffmanDecode, SequentialArgumentChecks)
     int16_t block[64];
     int16_t predictor = 0;
     const uint8_t* data = s.data.data();
-    EXPECT_EQ(build().decode8x8(nullptr, 1, &s.position, block, &predictor, &s.marker,
-                                dcSpec.get(), acSpec.get(), s.state.get()),
+    EXPECT_EQ(build().decode8x8(nullptr, 1, &s.position, block, &predictor, &s.marker, dcSpec.get(),
+                                acSpec.get(), s.state.get()),
               StatusNullPointer);
-    EXPECT_EQ(build().decode8x8(data, -1, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                nullptr),
+    EXPECT_EQ(build().decode8x8(data, -1, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr),
               StatusBadArgument);
-    EXPECT_EQ(build().decode8x8(data, 1, &s.position, block, &predictor, &s.marker, dcSpec.get(),
-                                nullptr, s.state.get()),
+    EXPECT_EQ(build().decode8x8(data, 1, &s.position, block, &predictor, &s.marker, dcSpec.get(), nullptr,
+                                s.state.get()),
               StatusNullPointer);
     EXPECT_EQ(build().decode8x8(data, 1, &s.position, block, &predictor, &s.marker, dcSpec.get(),
                                 acSpec.get(), nullptr),
               StatusNullPointer);
     int16_t value = 0;
-    EXPECT_EQ(build().decodeOne(data, -1, nullptr, nullptr, nullptr, nullptr, nullptr),
-              StatusBadArgument);
+    EXPECT_EQ(build().decodeOne(data, -1, nullptr, nullptr, nullptr, nullptr, nullptr), StatusBadArgument);
     EXPECT_EQ(build().decodeOne(data, 1, &s.position, &value, &s.marker, dcSpec.get(), nullptr),
               StatusNullPointer);
 }
@@ -361,7 +360,7 @@ TEST_P(HuffmanDecode, FullBlockEndsWithoutEndOfBlock)
     int16_t predictor = 0;
     ASSERT_EQ(decodeBlock(s, block, predictor), StatusOk);
     for (int k = 1; k < 64; ++k)
-        EXPECT_EQ(block[huffman::kNaturalOrder[k]], (k % 2 ? 1 : -1) * (k % 5 + 1)) << k;
+        EXPECT_EQ(block[jpegstandard::kNaturalOfZigzag[k]], (k % 2 ? 1 : -1) * (k % 5 + 1)) << k;
     ASSERT_EQ(decodeBlock(s, block, predictor), StatusOk);
     EXPECT_EQ(block[0], 1);
 }
@@ -379,7 +378,7 @@ TEST_P(HuffmanDecode, ZeroRunsLeaveTheirPositionsClear)
     int16_t predictor = 0;
     EXPECT_EQ(decodeBlock(s, block, predictor), StatusOk);
     for (int k = 1; k < 64; ++k)
-        EXPECT_EQ(block[huffman::kNaturalOrder[k]], k == 51 ? -3 : 0) << k;
+        EXPECT_EQ(block[jpegstandard::kNaturalOfZigzag[k]], k == 51 ? -3 : 0) << k;
 }
 
 TEST_P(HuffmanDecode, FourthZeroRunEndsTheBlock)
@@ -417,7 +416,7 @@ TEST_P(HuffmanDecode, RunPastTheLastPositionIsOutOfRange)
         int16_t block[64];
         int16_t predictor = 0;
         EXPECT_EQ(decodeBlock(s, block, predictor), StatusOutOfRange) << c.codedBefore;
-        EXPECT_EQ(block[huffman::kNaturalOrder[c.codedBefore]], 2);
+        EXPECT_EQ(block[jpegstandard::kNaturalOfZigzag[c.codedBefore]], 2);
     }
 }
 
@@ -455,25 +454,25 @@ TEST_P(HuffmanDecode, MarkerInsideMagnitudeBitsReadsZeros)
         bits.bits(0, 1);
         bits.bits(3, 2);
     }
-    bits.bits(1, 1);          // run 2 to position 63, category 11 ...
-    bits.bits(0b1010101, 7);  // ... of which only 7 bits come before the marker
+    bits.bits(1, 1);         // run 2 to position 63, category 11 ...
+    bits.bits(0b1010101, 7); // ... of which only 7 bits come before the marker
     bits.rawBytes({0xFF, 0xD3});
     Stream s(build(), bits.bytes());
     ASSERT_EQ(s.length(), 6);
     int16_t block[64];
     int16_t predictor = 0;
-    EXPECT_EQ(build().decode8x8(s.data.data(), s.length(), &s.position, block, &predictor,
-                                &s.marker, dcTable.get(), acTable.get(), s.state.get()),
+    EXPECT_EQ(build().decode8x8(s.data.data(), s.length(), &s.position, block, &predictor, &s.marker,
+                                dcTable.get(), acTable.get(), s.state.get()),
               StatusMarkerFound);
     EXPECT_EQ(s.marker, 0xD3);
     EXPECT_EQ(s.position, 6);
     EXPECT_EQ(block[0], 1024);
     for (int k : {15, 30, 45, 60})
-        EXPECT_EQ(block[huffman::kNaturalOrder[k]], 3) << k;
+        EXPECT_EQ(block[jpegstandard::kNaturalOfZigzag[k]], 3) << k;
     EXPECT_EQ(block[63], 0b10101010000);
     EXPECT_EQ(s.state.get()->bitCount, 0);
-    EXPECT_EQ(build().decode8x8(s.data.data(), s.length(), &s.position, block, &predictor,
-                                &s.marker, dcTable.get(), acTable.get(), s.state.get()),
+    EXPECT_EQ(build().decode8x8(s.data.data(), s.length(), &s.position, block, &predictor, &s.marker,
+                                dcTable.get(), acTable.get(), s.state.get()),
               StatusDataExhausted);
 }
 
@@ -518,26 +517,22 @@ TEST_P(HuffmanDecode, ProgressiveArgumentChecks)
     struct Band {
         int ss, se, al;
     };
-    for (const Band b : {Band{0, 5, 0}, Band{64, 64, 0}, Band{5, 4, 0}, Band{1, 64, 0},
-                         Band{1, 63, -1}, Band{1, 63, 14}}) {
+    for (const Band b :
+         {Band{0, 5, 0}, Band{64, 64, 0}, Band{5, 4, 0}, Band{1, 64, 0}, Band{1, 63, -1}, Band{1, 63, 14}}) {
         EXPECT_EQ(build().decodeAcFirst(d, 1, &s.position, block, &s.marker, b.ss, b.se, b.al, ac, st),
                   StatusBadArgument);
         EXPECT_EQ(build().decodeAcRefine(d, 1, &s.position, block, &s.marker, b.ss, b.se, b.al, ac, st),
                   StatusBadArgument);
     }
-    EXPECT_EQ(build().decodeAcRefine(d, 1, &s.position, block, nullptr, 1, 63, 0, ac, st),
-              StatusNullPointer);
-    EXPECT_EQ(build().decodeDcFirst(d, 0, &s.position, block, &predictor, &s.marker, 0,
-                                    dcSpec.get(), st),
+    EXPECT_EQ(build().decodeAcRefine(d, 1, &s.position, block, nullptr, 1, 63, 0, ac, st), StatusNullPointer);
+    EXPECT_EQ(build().decodeDcFirst(d, 0, &s.position, block, &predictor, &s.marker, 0, dcSpec.get(), st),
               StatusBadSize);
     EXPECT_EQ(build().decodeDcFirst(d, 1, &s.position, block, &predictor, &s.marker, 14, nullptr, st),
               StatusBadArgument);
     EXPECT_EQ(build().decodeDcFirst(d, 1, &s.position, block, nullptr, &s.marker, 0, dcSpec.get(), st),
               StatusNullPointer);
-    EXPECT_EQ(build().decodeDcRefine(d, 1, &s.position, block, &s.marker, 14, nullptr),
-              StatusBadArgument);
-    EXPECT_EQ(build().decodeDcRefine(d, 1, &s.position, block, &s.marker, 13, nullptr),
-              StatusNullPointer);
+    EXPECT_EQ(build().decodeDcRefine(d, 1, &s.position, block, &s.marker, 14, nullptr), StatusBadArgument);
+    EXPECT_EQ(build().decodeDcRefine(d, 1, &s.position, block, &s.marker, 13, nullptr), StatusNullPointer);
 }
 
 TEST_P(HuffmanDecode, DcFirstShiftsThePredictor)
@@ -549,13 +544,13 @@ TEST_P(HuffmanDecode, DcFirstShiftsThePredictor)
     int16_t block[64] = {};
     block[5] = 44;
     int16_t predictor = 100;
-    EXPECT_EQ(build().decodeDcFirst(s.data.data(), s.length(), &s.position, block, &predictor,
-                                    &s.marker, 1, dcSpec.get(), s.state.get()),
+    EXPECT_EQ(build().decodeDcFirst(s.data.data(), s.length(), &s.position, block, &predictor, &s.marker, 1,
+                                    dcSpec.get(), s.state.get()),
               StatusOk);
     EXPECT_EQ(block[0], 200);
     EXPECT_EQ(block[5], 44);
-    EXPECT_EQ(build().decodeDcFirst(s.data.data(), s.length(), &s.position, block, &predictor,
-                                    &s.marker, 1, dcSpec.get(), s.state.get()),
+    EXPECT_EQ(build().decodeDcFirst(s.data.data(), s.length(), &s.position, block, &predictor, &s.marker, 1,
+                                    dcSpec.get(), s.state.get()),
               StatusOk);
     EXPECT_EQ(predictor, 97);
     EXPECT_EQ(block[0], 194);
@@ -567,9 +562,9 @@ TEST_P(HuffmanDecode, DcRefineSetsBitAl)
     int16_t block[64] = {};
     block[0] = 0x11;
     block[1] = 3;
-    EXPECT_EQ(build().decodeDcRefine(s.data.data(), s.length(), &s.position, block, &s.marker, 3,
-                                     s.state.get()),
-              StatusOk);
+    EXPECT_EQ(
+        build().decodeDcRefine(s.data.data(), s.length(), &s.position, block, &s.marker, 3, s.state.get()),
+        StatusOk);
     EXPECT_EQ(block[0], 0x19);
     EXPECT_EQ(block[1], 3);
 }
@@ -580,8 +575,8 @@ TEST_P(HuffmanDecode, AcFirstCountsDownAPendingRunWithoutReading)
     s.state.get()->eobRun = 5;
     int16_t block[64] = {};
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(build().decodeAcFirst(s.data.data(), s.length(), &s.position, block, &s.marker,
-                                        1, 63, 0, smallAcSpec.get(), s.state.get()),
+        EXPECT_EQ(build().decodeAcFirst(s.data.data(), s.length(), &s.position, block, &s.marker, 1, 63, 0,
+                                        smallAcSpec.get(), s.state.get()),
                   StatusOk);
     EXPECT_EQ(s.state.get()->eobRun, 0);
     EXPECT_EQ(s.position, 0);
@@ -595,16 +590,16 @@ TEST_P(HuffmanDecode, AcFirstEndOfBandRuns)
         int extraBits;
         int expectedRun;
     };
-    for (const Case c : {Case{0x20, 0b11, 2, 6}, Case{0x00, 0, 0, 0}, Case{0x10, 0, 1, 1},
-                         Case{0xE0, 0x3FFF, 14, 32766}}) {
+    for (const Case c :
+         {Case{0x20, 0b11, 2, 6}, Case{0x00, 0, 0, 0}, Case{0x10, 0, 1, 1}, Case{0xE0, 0x3FFF, 14, 32766}}) {
         BitString bits;
         bits.value(smallCodes, 0, 2); // a coefficient before the end of band
         bits.symbol(smallCodes, c.symbol);
         bits.bits(c.extra, c.extraBits);
         Stream s(build(), bits.bytes());
         int16_t block[64] = {};
-        EXPECT_EQ(build().decodeAcFirst(s.data.data(), s.length(), &s.position, block, &s.marker,
-                                        1, 63, 0, smallAcSpec.get(), s.state.get()),
+        EXPECT_EQ(build().decodeAcFirst(s.data.data(), s.length(), &s.position, block, &s.marker, 1, 63, 0,
+                                        smallAcSpec.get(), s.state.get()),
                   StatusOk);
         EXPECT_EQ(block[1], 2);
         EXPECT_EQ(s.state.get()->eobRun, c.expectedRun) << c.symbol;
@@ -617,8 +612,8 @@ TEST_P(HuffmanDecode, AcFirstSingleBandPositionWithPointTransform)
     bits.value(smallCodes, 0, 3);
     Stream s(build(), bits.bytes());
     int16_t block[64] = {};
-    EXPECT_EQ(build().decodeAcFirst(s.data.data(), s.length(), &s.position, block, &s.marker, 5, 5,
-                                    2, smallAcSpec.get(), s.state.get()),
+    EXPECT_EQ(build().decodeAcFirst(s.data.data(), s.length(), &s.position, block, &s.marker, 5, 5, 2,
+                                    smallAcSpec.get(), s.state.get()),
               StatusOk);
     EXPECT_EQ(block[2], 12); // zigzag position 5 is natural position 2
 }
@@ -629,8 +624,8 @@ TEST_P(HuffmanDecode, AcFirstRunBeyondTheTableIsOutOfRange)
     bits.value(smallCodes, 0xE0, 1); // run 14 from position 60 ends at 74
     Stream s(build(), bits.bytes());
     int16_t block[64] = {};
-    EXPECT_EQ(build().decodeAcFirst(s.data.data(), s.length(), &s.position, block, &s.marker, 60,
-                                    63, 0, smallAcSpec.get(), s.state.get()),
+    EXPECT_EQ(build().decodeAcFirst(s.data.data(), s.length(), &s.position, block, &s.marker, 60, 63, 0,
+                                    smallAcSpec.get(), s.state.get()),
               StatusOutOfRange);
     for (int i = 0; i < 64; ++i)
         EXPECT_EQ(block[i], 0);
@@ -644,8 +639,8 @@ TEST_P(HuffmanDecode, AcRefineNewCoefficientThenEndOfBand)
     bits.symbol(smallCodes, 0x00);
     Stream s(build(), bits.bytes());
     int16_t block[64] = {};
-    EXPECT_EQ(build().decodeAcRefine(s.data.data(), s.length(), &s.position, block, &s.marker, 1,
-                                     63, 0, smallAcSpec.get(), s.state.get()),
+    EXPECT_EQ(build().decodeAcRefine(s.data.data(), s.length(), &s.position, block, &s.marker, 1, 63, 0,
+                                     smallAcSpec.get(), s.state.get()),
               StatusOk);
     EXPECT_EQ(block[1], 1);
     EXPECT_EQ(s.state.get()->eobRun, 0);
@@ -657,13 +652,13 @@ TEST_P(HuffmanDecode, AcRefineCorrectsOnlyCoefficientsWithoutThatBit)
     Stream s(build(), {0xFF, 0x00});
     s.state.get()->eobRun = 1;
     int16_t block[64] = {};
-    block[huffman::kNaturalOrder[1]] = -4;
-    block[huffman::kNaturalOrder[2]] = 5;
-    EXPECT_EQ(build().decodeAcRefine(s.data.data(), s.length(), &s.position, block, &s.marker, 1,
-                                     2, 0, smallAcSpec.get(), s.state.get()),
+    block[jpegstandard::kNaturalOfZigzag[1]] = -4;
+    block[jpegstandard::kNaturalOfZigzag[2]] = 5;
+    EXPECT_EQ(build().decodeAcRefine(s.data.data(), s.length(), &s.position, block, &s.marker, 1, 2, 0,
+                                     smallAcSpec.get(), s.state.get()),
               StatusOk);
-    EXPECT_EQ(block[huffman::kNaturalOrder[1]], -5);
-    EXPECT_EQ(block[huffman::kNaturalOrder[2]], 5);
+    EXPECT_EQ(block[jpegstandard::kNaturalOfZigzag[1]], -5);
+    EXPECT_EQ(block[jpegstandard::kNaturalOfZigzag[2]], 5);
     EXPECT_EQ(s.state.get()->eobRun, 0);
 }
 
@@ -678,15 +673,15 @@ TEST_P(HuffmanDecode, AcRefineZeroRunSkipsCoefficientsWithHistory)
     bits.bits(1, 1); // correction bit for position 4 during the end of band
     Stream s(build(), bits.bytes());
     int16_t block[64] = {};
-    block[huffman::kNaturalOrder[1]] = 2;
-    block[huffman::kNaturalOrder[4]] = -2;
-    EXPECT_EQ(build().decodeAcRefine(s.data.data(), s.length(), &s.position, block, &s.marker, 1,
-                                     5, 0, smallAcSpec.get(), s.state.get()),
+    block[jpegstandard::kNaturalOfZigzag[1]] = 2;
+    block[jpegstandard::kNaturalOfZigzag[4]] = -2;
+    EXPECT_EQ(build().decodeAcRefine(s.data.data(), s.length(), &s.position, block, &s.marker, 1, 5, 0,
+                                     smallAcSpec.get(), s.state.get()),
               StatusOk);
-    EXPECT_EQ(block[huffman::kNaturalOrder[1]], 3);
-    EXPECT_EQ(block[huffman::kNaturalOrder[2]], 0);
-    EXPECT_EQ(block[huffman::kNaturalOrder[3]], -1);
-    EXPECT_EQ(block[huffman::kNaturalOrder[4]], -3);
+    EXPECT_EQ(block[jpegstandard::kNaturalOfZigzag[1]], 3);
+    EXPECT_EQ(block[jpegstandard::kNaturalOfZigzag[2]], 0);
+    EXPECT_EQ(block[jpegstandard::kNaturalOfZigzag[3]], -1);
+    EXPECT_EQ(block[jpegstandard::kNaturalOfZigzag[4]], -3);
 }
 
 } // namespace

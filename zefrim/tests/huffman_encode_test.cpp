@@ -5,6 +5,7 @@
 #include <random>
 
 #include "huffman_test_support.h"
+#include "jpeg_standard_tables.h"
 
 using namespace huffman_test;
 
@@ -21,10 +22,7 @@ struct Output {
         EXPECT_EQ(build.encodeStateInit(state.get()), StatusOk);
     }
     int32_t length() const { return static_cast<int32_t>(bytes.size()); }
-    std::vector<uint8_t> written() const
-    {
-        return {bytes.begin(), bytes.begin() + position};
-    }
+    std::vector<uint8_t> written() const { return {bytes.begin(), bytes.begin() + position}; }
 };
 
 class HuffmanEncode : public testing::TestWithParam<HuffmanBuild> {
@@ -51,13 +49,13 @@ protected:
     ImagingStatus flush(Output& out) { return writeBit(out, 0, 1); }
     ImagingStatus acFirst(Output& out, const int16_t* block, int ss, int se, int al, int32_t flush = 0)
     {
-        return build().encodeAcFirst(block, out.bytes.data(), out.length(), &out.position, ss, se,
-                                     al, smallSpec.get(), out.state.get(), flush);
+        return build().encodeAcFirst(block, out.bytes.data(), out.length(), &out.position, ss, se, al,
+                                     smallSpec.get(), out.state.get(), flush);
     }
     ImagingStatus acRefine(Output& out, const int16_t* block, int ss, int se, int al, int32_t flush = 0)
     {
-        return build().encodeAcRefine(block, out.bytes.data(), out.length(), &out.position, ss,
-                                      se, al, smallSpec.get(), out.state.get(), flush);
+        return build().encodeAcRefine(block, out.bytes.data(), out.length(), &out.position, ss, se, al,
+                                      smallSpec.get(), out.state.get(), flush);
     }
 
     EncodeSpecBuffer dcSpec{kEncodeSpecBytes};
@@ -204,26 +202,35 @@ TEST_P(HuffmanEncode, CommonChecksAndFlushOrder)
     int16_t predictor = 0;
     const int16_t block[64] = {};
     EncodeHuffmanState* st = out.state.get();
-    EXPECT_EQ(build().encode8x8(block, nullptr, 8, &out.position, &predictor, dcSpec.get(), acSpec.get(), st, 0),
-              StatusNullPointer);
-    EXPECT_EQ(build().encode8x8(nullptr, d, 0, nullptr, nullptr, nullptr, nullptr, nullptr, 0), StatusBadSize);
+    EXPECT_EQ(
+        build().encode8x8(block, nullptr, 8, &out.position, &predictor, dcSpec.get(), acSpec.get(), st, 0),
+        StatusNullPointer);
+    EXPECT_EQ(build().encode8x8(nullptr, d, 0, nullptr, nullptr, nullptr, nullptr, nullptr, 0),
+              StatusBadSize);
     EXPECT_EQ(build().encode8x8(block, d, 8, nullptr, &predictor, dcSpec.get(), acSpec.get(), st, 0),
               StatusNullPointer);
     // The flush ignores the block arguments ...
     EXPECT_EQ(build().encode8x8(nullptr, d, 8, &out.position, nullptr, nullptr, nullptr, st, 1), StatusOk);
     EXPECT_EQ(build().encodeOne(nullptr, d, 8, &out.position, nullptr, st, 1), StatusOk);
     EXPECT_EQ(build().encodeDcFirst(nullptr, d, 8, &out.position, nullptr, 99, nullptr, st, 1), StatusOk);
-    EXPECT_EQ(build().encodeAcFirst(nullptr, d, 8, &out.position, 0, 0, 99, smallSpec.get(), st, 1), StatusOk);
+    EXPECT_EQ(build().encodeAcFirst(nullptr, d, 8, &out.position, 0, 0, 99, smallSpec.get(), st, 1),
+              StatusOk);
     // ... but the progressive AC encoders need their table for the end-of-band run.
-    EXPECT_EQ(build().encodeAcRefine(nullptr, d, 8, &out.position, 1, 63, 0, nullptr, st, 1), StatusNullPointer);
+    EXPECT_EQ(build().encodeAcRefine(nullptr, d, 8, &out.position, 1, 63, 0, nullptr, st, 1),
+              StatusNullPointer);
     EXPECT_EQ(build().encode8x8(block, d, 8, &out.position, &predictor, dcSpec.get(), nullptr, st, 0),
               StatusNullPointer);
-    EXPECT_EQ(build().encodeDcFirst(block, d, 8, &out.position, &predictor, 14, nullptr, st, 0), StatusBadArgument);
-    EXPECT_EQ(build().encodeDcFirst(block, d, 8, &out.position, &predictor, 13, nullptr, st, 0), StatusNullPointer);
+    EXPECT_EQ(build().encodeDcFirst(block, d, 8, &out.position, &predictor, 14, nullptr, st, 0),
+              StatusBadArgument);
+    EXPECT_EQ(build().encodeDcFirst(block, d, 8, &out.position, &predictor, 13, nullptr, st, 0),
+              StatusNullPointer);
     EXPECT_EQ(build().encodeDcRefine(block, d, 8, &out.position, -1, st, 0), StatusBadArgument);
-    EXPECT_EQ(build().encodeAcFirst(block, d, 8, &out.position, 0, 63, 0, smallSpec.get(), st, 0), StatusBadArgument);
-    EXPECT_EQ(build().encodeAcRefine(block, d, 8, &out.position, 2, 1, 0, smallSpec.get(), st, 0), StatusBadArgument);
-    EXPECT_EQ(build().encodeAcFirst(nullptr, d, 8, &out.position, 1, 63, 0, smallSpec.get(), st, 0), StatusNullPointer);
+    EXPECT_EQ(build().encodeAcFirst(block, d, 8, &out.position, 0, 63, 0, smallSpec.get(), st, 0),
+              StatusBadArgument);
+    EXPECT_EQ(build().encodeAcRefine(block, d, 8, &out.position, 2, 1, 0, smallSpec.get(), st, 0),
+              StatusBadArgument);
+    EXPECT_EQ(build().encodeAcFirst(nullptr, d, 8, &out.position, 1, 63, 0, smallSpec.get(), st, 0),
+              StatusNullPointer);
     EXPECT_EQ(out.position, 0);
 }
 
@@ -266,7 +273,7 @@ TEST_P(HuffmanEncode, AcValueOfMinus32768IsRefusedBeforeWriting)
     Output out(build(), 32);
     int16_t block[64] = {};
     block[0] = 5;
-    block[huffman::kNaturalOrder[17]] = -32768;
+    block[jpegstandard::kNaturalOfZigzag[17]] = -32768;
     int16_t predictor = 0;
     EXPECT_EQ(encodeBlock(out, block, predictor), StatusBadHuffmanValue);
     EXPECT_EQ(out.position, 0);
@@ -319,13 +326,13 @@ TEST_P(HuffmanEncode, DcFirstCodesTheShiftedDifference)
     int16_t block[64] = {};
     block[0] = -9; // >> 1 = -5
     int16_t predictor = 3;
-    ASSERT_EQ(build().encodeDcFirst(block, out.bytes.data(), out.length(), &out.position, &predictor,
-                                    1, dcSpec.get(), out.state.get(), 0),
+    ASSERT_EQ(build().encodeDcFirst(block, out.bytes.data(), out.length(), &out.position, &predictor, 1,
+                                    dcSpec.get(), out.state.get(), 0),
               StatusOk);
     EXPECT_EQ(predictor, -5);
     block[0] = 8000; // difference 8005: category 13
-    EXPECT_EQ(build().encodeDcFirst(block, out.bytes.data(), out.length(), &out.position, &predictor,
-                                    0, dcSpec.get(), out.state.get(), 0),
+    EXPECT_EQ(build().encodeDcFirst(block, out.bytes.data(), out.length(), &out.position, &predictor, 0,
+                                    dcSpec.get(), out.state.get(), 0),
               StatusBadHuffmanValue);
     EXPECT_EQ(predictor, 8000);
     flush(out);
@@ -338,7 +345,7 @@ TEST_P(HuffmanEncode, AcFirstNegativeValueWritesOnesComplement)
 {
     Output out(build(), 16);
     int16_t block[64] = {};
-    block[huffman::kNaturalOrder[1]] = -3;
+    block[jpegstandard::kNaturalOfZigzag[1]] = -3;
     ASSERT_EQ(acFirst(out, block, 1, 3, 0), StatusOk);
     ASSERT_EQ(acFirst(out, nullptr, 1, 3, 0, 1), StatusOk);
     BitString expected;
@@ -370,8 +377,8 @@ TEST_P(HuffmanEncode, AcFirstRunThenValueWithPointTransform)
     Output out(build(), 16);
     const int16_t empty[64] = {};
     int16_t block[64] = {};
-    block[huffman::kNaturalOrder[3]] = 5;  // >> 2 = 1
-    block[huffman::kNaturalOrder[2]] = -3; // >> 2 = 0
+    block[jpegstandard::kNaturalOfZigzag[3]] = 5;  // >> 2 = 1
+    block[jpegstandard::kNaturalOfZigzag[2]] = -3; // >> 2 = 0
     for (int i = 0; i < 3; ++i)
         ASSERT_EQ(acFirst(out, empty, 1, 63, 2), StatusOk);
     ASSERT_EQ(acFirst(out, block, 1, 63, 2), StatusOk);
@@ -388,16 +395,16 @@ TEST_P(HuffmanEncode, AcRefineBuffersCorrectionBitsOfBandsWithoutNewCoefficients
 {
     Output out(build(), 32);
     int16_t history[64] = {};
-    history[huffman::kNaturalOrder[2]] = 3; // bit 0 is 1
-    history[huffman::kNaturalOrder[4]] = -6; // bit 0 is 0
+    history[jpegstandard::kNaturalOfZigzag[2]] = 3;  // bit 0 is 1
+    history[jpegstandard::kNaturalOfZigzag[4]] = -6; // bit 0 is 0
     ASSERT_EQ(acRefine(out, history, 1, 63, 0), StatusOk);
     EXPECT_EQ(out.position, 0);
     EXPECT_EQ(out.state.get()->eobRun, 1);
     EXPECT_EQ(out.state.get()->correctionBitCount, 2);
 
     int16_t fresh[64] = {};
-    fresh[huffman::kNaturalOrder[1]] = -1;
-    fresh[huffman::kNaturalOrder[3]] = 2; // history after the new coefficient
+    fresh[jpegstandard::kNaturalOfZigzag[1]] = -1;
+    fresh[jpegstandard::kNaturalOfZigzag[3]] = 2; // history after the new coefficient
     ASSERT_EQ(acRefine(out, fresh, 1, 63, 0), StatusOk);
     ASSERT_EQ(acRefine(out, nullptr, 1, 63, 0, 1), StatusOk);
     BitString expected;
@@ -429,7 +436,7 @@ TEST_P(HuffmanEncode, AcRefineEmptiesTheCorrectionBufferBeforeItOverflows)
     expected.bits(15 & 7, 3);
     for (int b = 0; b < 15; ++b)
         for (int k = 1; k < 64; ++k)
-            expected.bits(huffman::kNaturalOrder[k] % 2, 1);
+            expected.bits(jpegstandard::kNaturalOfZigzag[k] % 2, 1);
     EXPECT_EQ(out.written(), expected.bytes());
 }
 
@@ -499,7 +506,8 @@ TEST_P(HuffmanStatistics, AcFirstRefusesCategoryElevenThatTheEncoderTakes)
     std::vector<int32_t> counts(256, 0);
     EncodeStateBuffer state(kEncodeStateBytes);
     build().encodeStateInit(state.get());
-    EXPECT_EQ(build().statisticsAcFirst(block, counts.data(), 1, 63, 0, state.get(), 0), StatusBadHuffmanValue);
+    EXPECT_EQ(build().statisticsAcFirst(block, counts.data(), 1, 63, 0, state.get(), 0),
+              StatusBadHuffmanValue);
     Output out(build(), 16);
     EXPECT_EQ(acFirst(out, block, 1, 63, 0), StatusOk);
 }
@@ -602,8 +610,8 @@ TEST_P(HuffmanStatistics, RefusedStatisticsLeaveTheOutputsAlone)
     for (const auto& counts : {zero, crowded, deep, negative}) {
         const GeneratedTable t = generate(build(), counts);
         EXPECT_EQ(t.status, StatusBadHuffmanTable);
-        EXPECT_EQ(t.bits, (std::array<uint8_t, 16>{0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE,
-                                                   0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE}));
+        EXPECT_EQ(t.bits, (std::array<uint8_t, 16>{0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE,
+                                                   0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE}));
         EXPECT_EQ(t.values, std::vector<uint8_t>(256, 0xEE));
     }
     EXPECT_EQ(build().rawTableInit(nullptr, nullptr, nullptr), StatusNullPointer);
@@ -636,7 +644,8 @@ TEST_P(HuffmanStatistics, LongCodesAreLimitedToSixteenBits)
             EXPECT_EQ(t.status, StatusBadHuffmanTable);
             continue;
         }
-        const auto coded = static_cast<size_t>(std::count_if(counts.begin(), counts.end(), [](int32_t c) { return c > 0; }));
+        const auto coded =
+            static_cast<size_t>(std::count_if(counts.begin(), counts.end(), [](int32_t c) { return c > 0; }));
         EXPECT_EQ(t.values.size(), coded);
         EncodeSpecBuffer encodeSpec(kEncodeSpecBytes);
         DecodeSpecBuffer decodeSpec(kDecodeSpecBytes);
@@ -668,10 +677,14 @@ TEST(HuffmanExports, SequentialRoundTrip)
     EncodeStateBuffer encodeState(size);
     ASSERT_EQ(zfmiDecodeHuffmanStateGetBufSize_JPEG_8u(&size), StatusOk);
     DecodeStateBuffer decodeState(size);
-    ASSERT_EQ(zfmiEncodeHuffmanSpecInit_JPEG_8u(dcTable.bits.data(), dcTable.values.data(), dcEncode.get()), StatusOk);
-    ASSERT_EQ(zfmiEncodeHuffmanSpecInit_JPEG_8u(acTable.bits.data(), acTable.values.data(), acEncode.get()), StatusOk);
-    ASSERT_EQ(zfmiDecodeHuffmanSpecInit_JPEG_8u(dcTable.bits.data(), dcTable.values.data(), dcDecode.get()), StatusOk);
-    ASSERT_EQ(zfmiDecodeHuffmanSpecInit_JPEG_8u(acTable.bits.data(), acTable.values.data(), acDecode.get()), StatusOk);
+    ASSERT_EQ(zfmiEncodeHuffmanSpecInit_JPEG_8u(dcTable.bits.data(), dcTable.values.data(), dcEncode.get()),
+              StatusOk);
+    ASSERT_EQ(zfmiEncodeHuffmanSpecInit_JPEG_8u(acTable.bits.data(), acTable.values.data(), acEncode.get()),
+              StatusOk);
+    ASSERT_EQ(zfmiDecodeHuffmanSpecInit_JPEG_8u(dcTable.bits.data(), dcTable.values.data(), dcDecode.get()),
+              StatusOk);
+    ASSERT_EQ(zfmiDecodeHuffmanSpecInit_JPEG_8u(acTable.bits.data(), acTable.values.data(), acDecode.get()),
+              StatusOk);
     ASSERT_EQ(zfmiEncodeHuffmanStateInit_JPEG_8u(encodeState.get()), StatusOk);
 
     constexpr int kBlocks = 60;
@@ -690,19 +703,19 @@ TEST(HuffmanExports, SequentialRoundTrip)
     for (int b = 0; b < kBlocks; ++b) {
         if (b > 0 && b % kInterval == 0) {
             ASSERT_EQ(zfmiEncodeHuffman8x8_JPEG_16s1u_C1(nullptr, data.data(), length, &position, nullptr,
-                                                        nullptr, nullptr, encodeState.get(), 1),
+                                                         nullptr, nullptr, encodeState.get(), 1),
                       StatusOk);
             data[static_cast<size_t>(position++)] = 0xFF;
             data[static_cast<size_t>(position++)] = static_cast<uint8_t>(0xD0 + (b / kInterval - 1) % 8);
             predictor = 0;
         }
-        ASSERT_EQ(zfmiEncodeHuffman8x8_JPEG_16s1u_C1(blocks[static_cast<size_t>(b)].data(), data.data(), length,
-                                                    &position, &predictor, dcEncode.get(), acEncode.get(),
-                                                    encodeState.get(), 0),
+        ASSERT_EQ(zfmiEncodeHuffman8x8_JPEG_16s1u_C1(blocks[static_cast<size_t>(b)].data(), data.data(),
+                                                     length, &position, &predictor, dcEncode.get(),
+                                                     acEncode.get(), encodeState.get(), 0),
                   StatusOk);
     }
     ASSERT_EQ(zfmiEncodeHuffman8x8_JPEG_16s1u_C1(nullptr, data.data(), length, &position, nullptr, nullptr,
-                                                nullptr, encodeState.get(), 1),
+                                                 nullptr, encodeState.get(), 1),
               StatusOk);
     data.resize(static_cast<size_t>(position));
     data.push_back(0xFF);

@@ -42,7 +42,9 @@ protected:
         for (int i = 0; i < 16; ++i) {
             const uint32_t pick = below(4);
             table.bits[static_cast<size_t>(i)] =
-                static_cast<uint8_t>(pick == 0 ? below(1u << std::min(i + 1, 8)) : pick == 1 ? below(3) : 0);
+                static_cast<uint8_t>(pick == 0   ? below(1u << std::min(i + 1, 8))
+                                     : pick == 1 ? below(3)
+                                                 : 0);
             total += table.bits[static_cast<size_t>(i)];
         }
         table.values.resize(static_cast<size_t>(std::max(total, 1)));
@@ -59,10 +61,18 @@ protected:
         for (uint32_t e = 0; e < edits; ++e) {
             const size_t at = from + below(static_cast<uint32_t>(to - from));
             switch (below(4)) {
-            case 0: data[at] ^= static_cast<uint8_t>(1u << below(8)); break;
-            case 1: data[at] = 0xFF; break;
-            case 2: data[at] = static_cast<uint8_t>(0xD0 + below(10)); break;
-            default: data[at] = static_cast<uint8_t>(random()); break;
+            case 0:
+                data[at] ^= static_cast<uint8_t>(1u << below(8));
+                break;
+            case 1:
+                data[at] = 0xFF;
+                break;
+            case 2:
+                data[at] = static_cast<uint8_t>(0xD0 + below(10));
+                break;
+            default:
+                data[at] = static_cast<uint8_t>(random());
+                break;
             }
         }
     }
@@ -110,8 +120,10 @@ TEST_P(HuffmanFuzz, DecodersSurviveRandomDataAndTables)
         const bool standard = round % 3 == 0;
         const TableDefinition dcTable = standard ? standardDcLuminance() : randomTable();
         const TableDefinition acTable = standard ? standardAcLuminance() : randomTable();
-        const ImagingStatus dcStatus = build().decodeSpecInit(dcTable.bits.data(), dcTable.values.data(), dc.get());
-        const ImagingStatus acStatus = build().decodeSpecInit(acTable.bits.data(), acTable.values.data(), ac.get());
+        const ImagingStatus dcStatus =
+            build().decodeSpecInit(dcTable.bits.data(), dcTable.values.data(), dc.get());
+        const ImagingStatus acStatus =
+            build().decodeSpecInit(acTable.bits.data(), acTable.values.data(), ac.get());
         ASSERT_TRUE(dcStatus == StatusOk || dcStatus == StatusBadHuffmanTable);
         ASSERT_TRUE(acStatus == StatusOk || acStatus == StatusBadHuffmanTable);
         if (dcStatus != StatusOk || acStatus != StatusOk)
@@ -215,16 +227,34 @@ TEST_P(HuffmanFuzz, EncodersReportOnlyTheirStatuses)
             int16_t block[64];
             const int spread = 1 << below(16);
             for (int16_t& v : block)
-                v = below(3) == 0 ? static_cast<int16_t>(static_cast<int>(random() % (2 * spread + 1)) - spread) : 0;
+                v = below(3) == 0
+                        ? static_cast<int16_t>(static_cast<int>(random() % (2 * spread + 1)) - spread)
+                        : 0;
             const int32_t flush = call == 39;
             ImagingStatus status = StatusOk;
             switch (kind) {
-            case 0: status = build().encode8x8(block, out.data(), n, &position, &predictor, dc.get(), ac.get(), state.get(), flush); break;
-            case 1: status = build().encodeOne(block, out.data(), n, &position, dc.get(), state.get(), flush); break;
-            case 2: status = build().encodeDcFirst(block, out.data(), n, &position, &predictor, al, dc.get(), state.get(), flush); break;
-            case 3: status = build().encodeDcRefine(block, out.data(), n, &position, al, state.get(), flush); break;
-            case 4: status = build().encodeAcFirst(block, out.data(), n, &position, ss, se, al, ac.get(), state.get(), flush); break;
-            default: status = build().encodeAcRefine(block, out.data(), n, &position, ss, se, al, ac.get(), state.get(), flush); break;
+            case 0:
+                status = build().encode8x8(block, out.data(), n, &position, &predictor, dc.get(), ac.get(),
+                                           state.get(), flush);
+                break;
+            case 1:
+                status = build().encodeOne(block, out.data(), n, &position, dc.get(), state.get(), flush);
+                break;
+            case 2:
+                status = build().encodeDcFirst(block, out.data(), n, &position, &predictor, al, dc.get(),
+                                               state.get(), flush);
+                break;
+            case 3:
+                status = build().encodeDcRefine(block, out.data(), n, &position, al, state.get(), flush);
+                break;
+            case 4:
+                status = build().encodeAcFirst(block, out.data(), n, &position, ss, se, al, ac.get(),
+                                               state.get(), flush);
+                break;
+            default:
+                status = build().encodeAcRefine(block, out.data(), n, &position, ss, se, al, ac.get(),
+                                                state.get(), flush);
+                break;
             }
             ASSERT_EQ(allowed.count(status), 1u) << status;
             ASSERT_GE(position, 0);

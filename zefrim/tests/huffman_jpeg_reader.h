@@ -3,27 +3,19 @@
 // that decode, encode and count every scan of a file with one build of the Huffman functions.
 #pragma once
 
-#include <cstdio>
-#include <jpeglib.h>
-
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "huffman_test_support.h"
+#include "libjpeg_reference.h"
 
 namespace huffman_test {
 
 // ---- Reference library ----------------------------------------------------------------------
 
-struct JpegWriteOptions {
-    int width = 64;
-    int height = 48;
-    int components = 3; // 3: YCbCr 4:2:0, 1: grey
-    int quality = 90;
-    bool progressive = false;
-    bool optimize = false;
-    int restartInterval = 0; // in MCUs
+struct JpegWriteOptions : libjpegref::WriteOptions {
     unsigned seed = 1;
 };
 
@@ -46,75 +38,10 @@ inline std::vector<uint8_t> testPicture(const JpegWriteOptions& o)
 
 inline std::vector<uint8_t> writeJpeg(const JpegWriteOptions& o)
 {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr err{};
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* out = nullptr;
-    unsigned long outSize = 0;
-    jpeg_mem_dest(&cinfo, &out, &outSize);
-    cinfo.image_width = static_cast<JDIMENSION>(o.width);
-    cinfo.image_height = static_cast<JDIMENSION>(o.height);
-    cinfo.input_components = o.components;
-    cinfo.in_color_space = o.components == 3 ? JCS_RGB : JCS_GRAYSCALE;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, o.quality, TRUE);
-    if (o.progressive)
-        jpeg_simple_progression(&cinfo);
-    cinfo.optimize_coding = o.optimize ? TRUE : FALSE;
-    cinfo.restart_interval = static_cast<unsigned>(o.restartInterval);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<uint8_t> pixels = testPicture(o);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = pixels.data() + static_cast<size_t>(cinfo.next_scanline) * o.width * o.components;
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::vector<uint8_t> file(out, out + outSize);
-    free(out);
-    return file;
+    return libjpegref::compress(testPicture(o), o);
 }
 
-// Coefficients of each component, natural order, widthInBlocks x heightInBlocks blocks.
-struct ComponentCoefficients {
-    int widthInBlocks = 0;
-    int heightInBlocks = 0;
-    std::vector<int16_t> blocks;
-    const int16_t* block(int bx, int by) const
-    {
-        return blocks.data() + (static_cast<size_t>(by) * widthInBlocks + bx) * 64;
-    }
-};
-
-inline std::vector<ComponentCoefficients> readCoefficientsWithLibjpeg(const std::vector<uint8_t>& file)
-{
-    jpeg_decompress_struct cinfo{};
-    jpeg_error_mgr err{};
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, file.data(), static_cast<unsigned long>(file.size()));
-    jpeg_read_header(&cinfo, TRUE);
-    jvirt_barray_ptr* arrays = jpeg_read_coefficients(&cinfo);
-    std::vector<ComponentCoefficients> result(static_cast<size_t>(cinfo.num_components));
-    for (int c = 0; c < cinfo.num_components; ++c) {
-        const jpeg_component_info& info = cinfo.comp_info[c];
-        ComponentCoefficients& out = result[static_cast<size_t>(c)];
-        out.widthInBlocks = static_cast<int>(info.width_in_blocks);
-        out.heightInBlocks = static_cast<int>(info.height_in_blocks);
-        out.blocks.resize(static_cast<size_t>(out.widthInBlocks) * out.heightInBlocks * 64);
-        for (int by = 0; by < out.heightInBlocks; ++by) {
-            JBLOCKARRAY row = cinfo.mem->access_virt_barray(reinterpret_cast<j_common_ptr>(&cinfo),
-                                                            arrays[c], static_cast<JDIMENSION>(by),
-                                                            1, FALSE);
-            for (int bx = 0; bx < out.widthInBlocks; ++bx)
-                std::copy_n(row[0][bx], 64, out.blocks.data() + (static_cast<size_t>(by) * out.widthInBlocks + bx) * 64);
-        }
-    }
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    return result;
-}
+using libjpegref::ComponentCoefficients;
 
 // ---- Marker reader --------------------------------------------------------------------------
 
@@ -153,8 +80,8 @@ inline int readWord(const std::vector<uint8_t>& d, size_t at)
     return (d[at] << 8) | d[at + 1];
 }
 
-inline void readHuffmanTables(const std::vector<uint8_t>& d, size_t at, size_t end,
-                              TableDefinition* dc, TableDefinition* ac)
+inline void readHuffmanTables(const std::vector<uint8_t>& d, size_t at, size_t end, TableDefinition* dc,
+                              TableDefinition* ac)
 {
     while (at + 17 <= end) {
         const int tcth = d[at++];
@@ -359,9 +286,9 @@ struct ScanDecoder {
     bool skipRestartMarker()
     {
         if (marker == 0) {
-            while (position + 1 < length() &&
-                   !(data[static_cast<size_t>(position)] == 0xFF && data[static_cast<size_t>(position) + 1] >= 0xD0 &&
-                     data[static_cast<size_t>(position) + 1] <= 0xD7))
+            while (position + 1 < length() && !(data[static_cast<size_t>(position)] == 0xFF &&
+                                                data[static_cast<size_t>(position) + 1] >= 0xD0 &&
+                                                data[static_cast<size_t>(position) + 1] <= 0xD7))
                 ++position;
             if (position + 1 >= length())
                 return false;
@@ -450,7 +377,8 @@ inline std::vector<uint8_t> encodeScanWithZefrim(const HuffmanBuild& build, cons
         const EncodeHuffmanSpec* ac = acSpecs[scan.acTable[static_cast<size_t>(scanComponent)]].get();
         int16_t* predictor = &predictors[scanComponent];
         if (!jpeg.progressive)
-            return build.encode8x8(block, out.data(), outLength, &position, predictor, dc, ac, state.get(), flush);
+            return build.encode8x8(block, out.data(), outLength, &position, predictor, dc, ac, state.get(),
+                                   flush);
         if (scan.ss == 0 && scan.ah == 0)
             return build.encodeDcFirst(block, out.data(), outLength, &position, predictor, scan.al, dc,
                                        state.get(), flush);

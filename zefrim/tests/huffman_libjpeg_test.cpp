@@ -97,7 +97,7 @@ TEST_P(HuffmanAgainstLibjpeg, DecodesTheCoefficientsLibjpegReads)
 {
     CoefficientPlanes planes(jpeg);
     ASSERT_EQ(decodeJpegWithZefrim(build(), file, jpeg, planes), "");
-    const std::vector<ComponentCoefficients> expected = readCoefficientsWithLibjpeg(file);
+    const std::vector<ComponentCoefficients> expected = libjpegref::readCoefficients(file);
     ASSERT_EQ(expected.size(), jpeg.components.size());
     for (size_t c = 0; c < expected.size(); ++c) {
         const ComponentCoefficients& reference = expected[c];
@@ -111,8 +111,8 @@ TEST_P(HuffmanAgainstLibjpeg, DecodesTheCoefficientsLibjpegReads)
                 for (int i = 0; i < 64 && mismatches < 5; ++i)
                     if (ours[i] != theirs[i]) {
                         ++mismatches;
-                        ADD_FAILURE() << "component " << c << " block " << bx << "," << by
-                                      << " coefficient " << i << ": " << ours[i] << " vs " << theirs[i];
+                        ADD_FAILURE() << "component " << c << " block " << bx << "," << by << " coefficient "
+                                      << i << ": " << ours[i] << " vs " << theirs[i];
                     }
             }
     }
@@ -135,8 +135,8 @@ TEST_P(HuffmanAgainstLibjpeg, EncodesTheBytesLibjpegWrote)
 }
 
 // Counts the symbols of one progressive scan per table, the way the encoder would write them.
-void countScan(const HuffmanBuild& build, const ParsedJpeg& jpeg, const Scan& scan,
-               CoefficientPlanes& planes, std::vector<std::vector<int32_t>>& counts)
+void countScan(const HuffmanBuild& build, const ParsedJpeg& jpeg, const Scan& scan, CoefficientPlanes& planes,
+               std::vector<std::vector<int32_t>>& counts)
 {
     EncodeStateBuffer state(kEncodeStateBytes);
     build.encodeStateInit(state.get());
@@ -157,14 +157,18 @@ void countScan(const HuffmanBuild& build, const ParsedJpeg& jpeg, const Scan& sc
         for (const BlockRef& ref : mcus[m]) {
             const int16_t* block = planes.block(ref.component, ref.bx, ref.by);
             if (dc) {
-                std::vector<int32_t>& dcCounts = counts[static_cast<size_t>(scan.dcTable[static_cast<size_t>(ref.scanComponent)])];
-                ASSERT_EQ(build.statisticsDcFirst(block, dcCounts.data(), &predictors[ref.scanComponent], scan.al),
-                          StatusOk);
+                std::vector<int32_t>& dcCounts =
+                    counts[static_cast<size_t>(scan.dcTable[static_cast<size_t>(ref.scanComponent)])];
+                ASSERT_EQ(
+                    build.statisticsDcFirst(block, dcCounts.data(), &predictors[ref.scanComponent], scan.al),
+                    StatusOk);
             } else if (scan.ah == 0) {
-                ASSERT_EQ(build.statisticsAcFirst(block, acCounts.data(), scan.ss, scan.se, scan.al, state.get(), 0),
+                ASSERT_EQ(build.statisticsAcFirst(block, acCounts.data(), scan.ss, scan.se, scan.al,
+                                                  state.get(), 0),
                           StatusOk);
             } else {
-                ASSERT_EQ(build.statisticsAcRefine(block, acCounts.data(), scan.ss, scan.se, scan.al, state.get(), 0),
+                ASSERT_EQ(build.statisticsAcRefine(block, acCounts.data(), scan.ss, scan.se, scan.al,
+                                                   state.get(), 0),
                           StatusOk);
             }
         }

@@ -27,8 +27,8 @@ struct ScanStep {
 
 // DC in two approximation steps, a low and a high band, each refined down to bit 0.
 const ScanStep kScript[] = {
-    {0, 0, 0, 2},  {1, 5, 0, 2},  {6, 63, 0, 1}, {1, 5, 2, 1},
-    {0, 0, 2, 1},  {1, 5, 1, 0},  {6, 63, 1, 0}, {0, 0, 1, 0},
+    {0, 0, 0, 2}, {1, 5, 0, 2}, {6, 63, 0, 1}, {1, 5, 2, 1},
+    {0, 0, 2, 1}, {1, 5, 1, 0}, {6, 63, 1, 0}, {0, 0, 1, 0},
 };
 
 class HuffmanRoundTrip : public testing::TestWithParam<HuffmanBuild> {
@@ -75,7 +75,8 @@ protected:
                 status = build().encodeDcFirst(block, out.data(), length, &position, &predictor, step.al,
                                                table, state.get(), flush);
             else if (step.ss == 0)
-                status = build().encodeDcRefine(block, out.data(), length, &position, step.al, state.get(), flush);
+                status =
+                    build().encodeDcRefine(block, out.data(), length, &position, step.al, state.get(), flush);
             else if (step.ah == 0)
                 status = build().encodeAcFirst(block, out.data(), length, &position, step.ss, step.se,
                                                step.al, table, state.get(), flush);
@@ -144,7 +145,8 @@ TEST_P(HuffmanRoundTrip, LongRefinementRunsWithManyCorrectionBits)
     std::mt19937 random(5);
     for (size_t i = 0; i < original.size(); ++i)
         if (i % 64 != 0)
-            original[i] = static_cast<int16_t>(2 + static_cast<int>(random() % 6)); // history in the first scan
+            original[i] =
+                static_cast<int16_t>(2 + static_cast<int>(random() % 6)); // history in the first scan
     std::vector<int16_t> decoded(original.size(), 0);
     for (const ScanStep& step : {ScanStep{1, 63, 0, 1}, ScanStep{1, 63, 1, 0}})
         decodeScan(step, encodeScan(step, original), decoded);
@@ -163,8 +165,8 @@ TEST_P(HuffmanRoundTrip, FullOutputKeepsACleanPrefix)
         EncodeStateBuffer state(kEncodeStateBytes);
         build().encodeStateInit(state.get());
         int16_t predictor = 0;
-        ImagingStatus status = build().encode8x8(block, out.data(), static_cast<int32_t>(out.size()), &position,
-                                                 &predictor, dc.get(), ac.get(), state.get(), 0);
+        ImagingStatus status = build().encode8x8(block, out.data(), static_cast<int32_t>(out.size()),
+                                                 &position, &predictor, dc.get(), ac.get(), state.get(), 0);
         if (status == StatusOk)
             status = build().encode8x8(nullptr, out.data(), static_cast<int32_t>(out.size()), &position,
                                        nullptr, nullptr, nullptr, state.get(), 1);

@@ -27,12 +27,12 @@ struct Build {
     ToPixelsFn yccToBgr;
 };
 
-#define ZEFRIM_COLOUR_BUILD(tag)                                                               \
-    Build                                                                                      \
-    {                                                                                          \
-        #tag, zfmiRGBToY_JPEG_8u_C3C1R_##tag, zfmiRGBToYCbCr_JPEG_8u_C3P3R_##tag,              \
-            zfmiBGRToYCbCr_JPEG_8u_C3P3R_##tag, zfmiCMYKToYCCK_JPEG_8u_C4P4R_##tag,            \
-            zfmiYCbCrToRGB_JPEG_8u_P3C3R_##tag, zfmiYCbCrToBGR_JPEG_8u_P3C3R_##tag             \
+#define ZEFRIM_COLOUR_BUILD(tag)                                                                             \
+    Build                                                                                                    \
+    {                                                                                                        \
+#tag, zfmiRGBToY_JPEG_8u_C3C1R_##tag, zfmiRGBToYCbCr_JPEG_8u_C3P3R_##tag,                            \
+            zfmiBGRToYCbCr_JPEG_8u_C3P3R_##tag, zfmiCMYKToYCCK_JPEG_8u_C4P4R_##tag,                          \
+            zfmiYCbCrToRGB_JPEG_8u_P3C3R_##tag, zfmiYCbCrToBGR_JPEG_8u_P3C3R_##tag                           \
     }
 const Build builds[] = {ZEFRIM_COLOUR_BUILD(gn), ZEFRIM_COLOUR_BUILD(s1), ZEFRIM_COLOUR_BUILD(s2),
                         ZEFRIM_COLOUR_BUILD(s3)};
@@ -76,7 +76,7 @@ TEST(JpegColourForward, GreysAndPrimariesInEveryBuildAndPosition)
 {
     struct Case {
         uint8_t r, g, b;
-        int y, cb, cr;  // -1: not checked
+        int y, cb, cr; // -1: not checked
     };
     const Case cases[] = {{0, 0, 0, 0, 128, 128},
                           {255, 255, 255, 255, 128, 128},
@@ -121,14 +121,13 @@ TEST(JpegColourForward, RowTailUsesTheFourteenBitRule)
         int32_t width;
         int32_t groupedPixels;
     };
-    const Case cases[] = {{&builds[0], 9, 9}, {&builds[1], 5, 4}, {&builds[2], 9, 8},
+    const Case cases[] = {{&builds[0], 9, 9}, {&builds[1], 5, 4},   {&builds[2], 9, 8},
                           {&builds[3], 9, 8}, {&builds[2], 16, 16}, {&builds[1], 3, 0}};
     for (const Case& c : cases) {
         const Bytes row = repeatedPixel({0, 0, 250}, c.width);
         const Planes p = toYcc(c.build->rgbToYcc, row, c.width);
         Bytes luma(c.width);
-        ASSERT_EQ(c.build->rgbToY(row.data(), 3 * c.width, luma.data(), c.width, {c.width, 1}),
-                  StatusOk);
+        ASSERT_EQ(c.build->rgbToY(row.data(), 3 * c.width, luma.data(), c.width, {c.width, 1}), StatusOk);
         for (int32_t x = 0; x < c.width; ++x) {
             EXPECT_EQ(p.y[x], x < c.groupedPixels ? 28 : 29) << c.build->name << " x " << x;
             EXPECT_EQ(luma[x], 28) << c.build->name << " x " << x;
@@ -196,14 +195,11 @@ TEST(JpegColourForward, DifferencesOverEveryColourAreAtMostOne)
                     cmykRow[4 * b + c] = static_cast<uint8_t>(255 - pixel[c]);
                 }
             }
-            ASSERT_EQ(generic.rgbToYcc(rgbRow.data(), 3 * width, genericPlanes.pointers(), width,
-                                       {width, 1}),
+            ASSERT_EQ(generic.rgbToYcc(rgbRow.data(), 3 * width, genericPlanes.pointers(), width, {width, 1}),
                       StatusOk);
-            ASSERT_EQ(builds[2].rgbToYcc(rgbRow.data(), 3 * width, rule15.pointers(), width,
-                                         {width, 1}),
+            ASSERT_EQ(builds[2].rgbToYcc(rgbRow.data(), 3 * width, rule15.pointers(), width, {width, 1}),
                       StatusOk);
-            ASSERT_EQ(builds[2].cmykToYcck(cmykRow.data(), 4 * width, rule14.pointers(), width,
-                                           {width, 1}),
+            ASSERT_EQ(builds[2].cmykToYcck(cmykRow.data(), 4 * width, rule14.pointers(), width, {width, 1}),
                       StatusOk);
             for (int x = 0; x < width; ++x) {
                 y15.add(rule15.y[x], genericPlanes.y[x]);
@@ -238,8 +234,7 @@ TEST(JpegColourForward, ChecksPointersThenStepsThenSize)
         EXPECT_EQ(build.rgbToY(pixels.data(), 3, nullptr, 1, {1, 1}), StatusNullPointer);
         EXPECT_EQ(build.rgbToYcc(pixels.data(), 3, nullptr, 1, {1, 1}), StatusNullPointer);
         EXPECT_EQ(build.bgrToYcc(pixels.data(), 0, noCb, 0, {0, 0}), StatusNullPointer);
-        EXPECT_EQ(build.cmykToYcck(pixels.data(), 0, noK, -1, {0, 0}), StatusNullPointer)
-            << build.name;
+        EXPECT_EQ(build.cmykToYcck(pixels.data(), 0, noK, -1, {0, 0}), StatusNullPointer) << build.name;
         EXPECT_EQ(build.rgbToY(pixels.data(), 0, p.y.data(), 1, {0, 1}), StatusBadStep);
         EXPECT_EQ(build.rgbToYcc(pixels.data(), 3, p.pointers(), 0, {0, 1}), StatusBadStep);
         EXPECT_EQ(build.rgbToYcc(pixels.data(), 3, p.pointers(), 1, {0, 1}), StatusBadSize);
@@ -268,11 +263,11 @@ TEST(JpegColourInverse, WorkedColours)
 {
     struct Case {
         uint8_t y, cb, cr;
-        int r, g, b;  // -1: not checked
+        int r, g, b; // -1: not checked
     };
     const Case cases[] = {{128, 128, 128, 128, 128, 128}, {0, 128, 255, 178, 0, 0},
                           {255, 128, 255, 255, -1, -1},   {0, 0, 128, -1, -1, 0},
-                          {100, 128, 179, 172, 64, 100}, {0, 255, 128, -1, -1, 225}};
+                          {100, 128, 179, 172, 64, 100},  {0, 255, 128, -1, -1, 225}};
     for (const Case& c : cases)
         for (int32_t width : {1, 3, 4, 7}) {
             const Bytes p = uniformRow(c.y, c.cb, c.cr, width, generic.yccToRgb);
@@ -463,5 +458,4 @@ TEST(JpegColourExports, RunTheBuildTheLibraryLoaded)
     EXPECT_EQ(a.k, b.k);
 }
 
-}  // namespace
-
+} // namespace

@@ -45,20 +45,18 @@ TEST(LosslessFirstRow, FirstSampleIsPredictedFromPrecisionAndPointTransform)
         int32_t precision, pointTransform;
         uint16_t prediction;
     };
-    const Case cases[] = {{8, 0, 128}, {16, 0, 32768}, {2, 1, 1}, {8, 8, 0},
-                          {12, 2, 512}, {2, 0, 2},     {8, 20, 0}};
+    const Case cases[] = {{8, 0, 128},  {16, 0, 32768}, {2, 1, 1}, {8, 8, 0},
+                          {12, 2, 512}, {2, 0, 2},      {8, 20, 0}};
     for (const Build& build : builds)
         for (const Case& c : cases) {
             const int16_t zero = 0;
             int16_t sample = 0;
-            ASSERT_EQ(build.reconstructFirst(&zero, &sample, 1, c.precision, c.pointTransform),
-                      StatusOk);
+            ASSERT_EQ(build.reconstructFirst(&zero, &sample, 1, c.precision, c.pointTransform), StatusOk);
             EXPECT_EQ(static_cast<uint16_t>(sample), c.prediction)
                 << build.name << " P " << c.precision << " Pt " << c.pointTransform;
             const int16_t value = s16(c.prediction);
             int16_t difference = 1;
-            ASSERT_EQ(build.diffFirst(&value, &difference, 1, c.precision, c.pointTransform),
-                      StatusOk);
+            ASSERT_EQ(build.diffFirst(&value, &difference, 1, c.precision, c.pointTransform), StatusOk);
             EXPECT_EQ(difference, 0) << build.name;
         }
 }
@@ -80,10 +78,9 @@ TEST(LosslessFirstRow, LaterSamplesArePredictedFromTheLeft)
 int16_t reconstructAt1(const Build& build, int predictor, int32_t ra, int32_t rb, int32_t rc)
 {
     const Row previous = {s16(rc), s16(rb)};
-    const Row differences = {s16(ra - rc), 0};  // position 0 reconstructs to ra
+    const Row differences = {s16(ra - rc), 0}; // position 0 reconstructs to ra
     Row samples(2);
-    EXPECT_EQ(build.reconstructRow(differences.data(), previous.data(), samples.data(), 2,
-                                   predictor),
+    EXPECT_EQ(build.reconstructRow(differences.data(), previous.data(), samples.data(), 2, predictor),
               StatusOk);
     EXPECT_EQ(samples[0], s16(ra));
     return samples[1];
@@ -97,17 +94,25 @@ TEST(LosslessRow, EveryPredictor)
         uint16_t prediction;
     };
     const Case cases[] = {
-        {1, 10, 4, 7, 10},       {2, 10, 4, 7, 4},         {3, 10, 4, 7, 7},
-        {4, 10, 4, 7, 7},        {5, 10, 4, 7, 8},         {5, 10, 7, 4, 11},
-        {6, 10, 4, 7, 5},        {6, 4, 10, 7, 8},         {7, 10, 5, 0, 7},
-        {7, 40000, 100, 0, 52818}, {4, 30000, 30000, 0, 60000}, {7, -3, 0, 0, 65534},
+        {1, 10, 4, 7, 10},
+        {2, 10, 4, 7, 4},
+        {3, 10, 4, 7, 7},
+        {4, 10, 4, 7, 7},
+        {5, 10, 4, 7, 8},
+        {5, 10, 7, 4, 11},
+        {6, 10, 4, 7, 5},
+        {6, 4, 10, 7, 8},
+        {7, 10, 5, 0, 7},
+        {7, 40000, 100, 0, 52818},
+        {4, 30000, 30000, 0, 60000},
+        {7, -3, 0, 0, 65534},
     };
     for (const Build& build : builds)
         for (const Case& c : cases)
             EXPECT_EQ(static_cast<uint16_t>(reconstructAt1(build, c.predictor, c.ra, c.rb, c.rc)),
                       c.prediction)
-                << build.name << " predictor " << c.predictor << " Ra " << c.ra << " Rb " << c.rb
-                << " Rc " << c.rc;
+                << build.name << " predictor " << c.predictor << " Ra " << c.ra << " Rb " << c.rb << " Rc "
+                << c.rc;
 }
 
 TEST(LosslessRow, WidthOneUsesOnlyTheSampleAbove)
@@ -140,17 +145,15 @@ TEST(LosslessRow, DifferencesReconstructToTheSameRowInEveryBuild)
             Row reference;
             for (const Build& build : builds) {
                 Row differences(width), back(width), firstDifferences(width), firstBack(width);
-                ASSERT_EQ(build.diffRow(samples.data(), previous.data(), differences.data(),
-                                        width, predictor),
-                          StatusOk);
-                ASSERT_EQ(build.reconstructRow(differences.data(), previous.data(), back.data(),
-                                               width, predictor),
-                          StatusOk);
+                ASSERT_EQ(
+                    build.diffRow(samples.data(), previous.data(), differences.data(), width, predictor),
+                    StatusOk);
+                ASSERT_EQ(
+                    build.reconstructRow(differences.data(), previous.data(), back.data(), width, predictor),
+                    StatusOk);
                 EXPECT_EQ(back, samples) << build.name << " predictor " << predictor;
-                ASSERT_EQ(build.diffFirst(samples.data(), firstDifferences.data(), width, 16, 3),
-                          StatusOk);
-                ASSERT_EQ(build.reconstructFirst(firstDifferences.data(), firstBack.data(),
-                                                 width, 16, 3),
+                ASSERT_EQ(build.diffFirst(samples.data(), firstDifferences.data(), width, 16, 3), StatusOk);
+                ASSERT_EQ(build.reconstructFirst(firstDifferences.data(), firstBack.data(), width, 16, 3),
                           StatusOk);
                 EXPECT_EQ(firstBack, samples) << build.name;
                 if (reference.empty())
@@ -176,8 +179,7 @@ TEST(LosslessChecks, PointersThenWidthThenRange)
         EXPECT_EQ(build.reconstructRow(in, in, out, 2, 0), StatusBadArgument);
         for (auto [precision, pointTransform] : {std::pair{1, 0}, {17, 0}, {8, -1}}) {
             EXPECT_EQ(build.diffFirst(in, out, 2, precision, pointTransform), StatusBadArgument);
-            EXPECT_EQ(build.reconstructFirst(in, out, 2, precision, pointTransform),
-                      StatusBadArgument);
+            EXPECT_EQ(build.reconstructFirst(in, out, 2, precision, pointTransform), StatusBadArgument);
         }
         EXPECT_EQ(out[0], 7) << build.name << ": a failed call wrote";
         EXPECT_EQ(out[1], 7);
@@ -188,22 +190,17 @@ TEST(LosslessExports, ReachTheLoadedBuild)
 {
     const Row samples = {128, 130, 127}, previous = {120, 125, 126};
     Row differences(3), back(3);
-    ASSERT_EQ(zfmiDiffPredFirstRow_JPEG_16s_C1(samples.data(), differences.data(), 3, 8, 0),
-              StatusOk);
+    ASSERT_EQ(zfmiDiffPredFirstRow_JPEG_16s_C1(samples.data(), differences.data(), 3, 8, 0), StatusOk);
     EXPECT_EQ(differences, (Row{0, 2, -3}));
-    ASSERT_EQ(zfmiReconstructPredFirstRow_JPEG_16s_C1(differences.data(), back.data(), 3, 8, 0),
-              StatusOk);
+    ASSERT_EQ(zfmiReconstructPredFirstRow_JPEG_16s_C1(differences.data(), back.data(), 3, 8, 0), StatusOk);
     EXPECT_EQ(back, samples);
-    ASSERT_EQ(zfmiDiffPredRow_JPEG_16s_C1(samples.data(), previous.data(), differences.data(), 3,
-                                          4),
+    ASSERT_EQ(zfmiDiffPredRow_JPEG_16s_C1(samples.data(), previous.data(), differences.data(), 3, 4),
               StatusOk);
-    ASSERT_EQ(zfmiReconstructPredRow_JPEG_16s_C1(differences.data(), previous.data(), back.data(),
-                                                 3, 4),
+    ASSERT_EQ(zfmiReconstructPredRow_JPEG_16s_C1(differences.data(), previous.data(), back.data(), 3, 4),
               StatusOk);
     EXPECT_EQ(back, samples);
     EXPECT_EQ(zfmiDiffPredRow_JPEG_16s_C1(samples.data(), previous.data(), back.data(), 3, 8),
               StatusBadArgument);
 }
 
-}  // namespace
-
+} // namespace

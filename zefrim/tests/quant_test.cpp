@@ -9,6 +9,8 @@
 #include <random>
 
 #include "builds.h"
+#include "huffman_types.h"
+#include "jpeg_standard_tables.h"
 #include "quant.h"
 
 namespace {
@@ -41,10 +43,9 @@ using Table16 = std::array<uint16_t, 64>;
 
 // The example luminance table of JPEG's Annex K, in zigzag order as a DQT segment holds it.
 constexpr RawTable standardLuminance = {
-    16, 11, 12, 14, 12, 10, 16, 14,  13, 14, 18, 17,  16, 19, 24, 40,
-    26, 24, 22, 22, 24, 49, 35, 37,  29, 40, 58, 51,  61, 60, 57, 51,
-    56, 55, 64, 72, 92, 78, 64, 68,  87, 69, 55, 56,  80, 109, 81, 87,
-    95, 98, 103, 104, 103, 62, 77, 113, 121, 112, 100, 120, 92, 101, 103, 99};
+    16, 11,  12, 14, 12, 10, 16,  14,  13,  14, 18, 17,  16,  19,  24,  40,  26, 24,  22,  22, 24, 49,
+    35, 37,  29, 40, 58, 51, 61,  60,  57,  51, 56, 55,  64,  72,  92,  78,  64, 68,  87,  69, 55, 56,
+    80, 109, 81, 87, 95, 98, 103, 104, 103, 62, 77, 113, 121, 112, 100, 120, 92, 101, 103, 99};
 
 RawTable filledRaw(uint8_t v)
 {
@@ -80,8 +81,8 @@ TEST(QuantRawTable, SingleStepsByQuality)
         uint8_t expected;
     };
     const Case cases[] = {
-        {1, 1, 50},   {1, 5, 250},  {1, 6, 255},  {1, 0, 1},    {1, 255, 255},
-        {10, 1, 5},   {10, 3, 15},  {3, 1, 17},   {50, 0, 1},   {99, 1, 1},
+        {1, 1, 50},   {1, 5, 250},  {1, 6, 255},    {1, 0, 1},  {1, 255, 255},
+        {10, 1, 5},   {10, 3, 15},  {3, 1, 17},     {50, 0, 1}, {99, 1, 1},
         {99, 255, 5}, {51, 99, 97}, {49, 100, 102}, {75, 1, 1}, {75, 3, 2},
     };
     for (const Build& build : builds)
@@ -119,7 +120,7 @@ TEST(QuantTables, InverseTableIsTheRawTableInNaturalOrder)
         EXPECT_EQ(inv[9], 4);
         EXPECT_EQ(inv[63], 63);
         for (int i = 0; i < 64; ++i)
-            ASSERT_EQ(inv[i], zigzagIndex[i]) << build.name << " " << i;
+            ASSERT_EQ(inv[i], jpegstandard::kZigzagOfNatural[i]) << build.name << " " << i;
         // Every step 0..255 widens unchanged.
         Table16 high{};
         ASSERT_EQ(build.invInit(filledRaw(255).data(), high.data()), StatusOk);
@@ -127,17 +128,16 @@ TEST(QuantTables, InverseTableIsTheRawTableInNaturalOrder)
     }
 }
 
-TEST(QuantTables, ZigzagIndexIsAPermutationOfTheScan)
+TEST(QuantTables, ScanTablesAreTheStandardZigzag)
 {
-    std::array<bool, 64> seen{};
-    for (int i = 0; i < 64; ++i)
-        seen[zigzagIndex[i]] = true;
-    for (bool s : seen)
-        EXPECT_TRUE(s);
-    // The scan runs along the anti-diagonals: (0,0), (0,1), (1,0), (2,0), (1,1), (0,2), ...
-    EXPECT_EQ(zigzagIndex[0 * 8 + 2], 5);
-    EXPECT_EQ(zigzagIndex[2 * 8 + 0], 3);
-    EXPECT_EQ(zigzagIndex[1 * 8 + 1], 4);
+    for (int i = 0; i < 64; ++i) {
+        EXPECT_EQ(zigzagIndex[i], jpegstandard::kZigzagOfNatural[i]) << i;
+        EXPECT_EQ(huffman::kNaturalOrder[i], jpegstandard::kNaturalOfZigzag[i]) << i;
+        EXPECT_EQ(jpegstandard::kNaturalOfZigzag[jpegstandard::kZigzagOfNatural[i]], i) << i;
+    }
+    // Runs that overshoot the last position land on it.
+    for (int i = 64; i < 72; ++i)
+        EXPECT_EQ(huffman::kNaturalOrder[i], 63) << i;
 }
 
 TEST(QuantTables, ForwardTableHoldsRoundedQ15Reciprocals)
@@ -159,7 +159,7 @@ TEST(QuantTables, ForwardTableHoldsRoundedQ15Reciprocals)
 TEST(QuantTables, ZeroStepWarnsInTheForwardTableOnly)
 {
     RawTable raw = standardLuminance;
-    raw[2] = 0;  // zigzag position 2 is natural index 8
+    raw[2] = 0; // zigzag position 2 is natural index 8
     for (const Build& build : builds) {
         Table16 fwd{}, inv{};
         EXPECT_EQ(build.fwdInit(raw.data(), fwd.data()), StatusDivisionByZero) << build.name;
@@ -242,7 +242,7 @@ TEST(QuantWidening, ChecksThenWidensRowsOrOneMergedRun)
         for (int i = 0; i < 64; ++i)
             ASSERT_EQ(out[i], (200 + i) & 0xFF) << i;
         std::fill(out, out + 64, int16_t{-7});
-        ASSERT_EQ(widen(source, 8, out, 16, {7, 8}), StatusOk);  // row by row
+        ASSERT_EQ(widen(source, 8, out, 16, {7, 8}), StatusOk); // row by row
         for (int i = 0; i < 64; ++i)
             ASSERT_EQ(out[i], i % 8 == 7 ? -7 : (200 + i) & 0xFF) << i;
     }
@@ -285,5 +285,4 @@ TEST(QuantExports, ReachTheLoadedBuild)
     EXPECT_EQ(fwd[63], 2048);
 }
 
-}  // namespace
-
+} // namespace

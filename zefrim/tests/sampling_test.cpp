@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "all_builds.h"
 #include "builds.h"
 
 namespace {
@@ -30,7 +31,6 @@ const Builds upH2V2 = {"up H2V2",
                        {zfmiSampleUpH2V2_JPEG_8u_C1R_gn, zfmiSampleUpH2V2_JPEG_8u_C1R_s1,
                         zfmiSampleUpH2V2_JPEG_8u_C1R_s2, zfmiSampleUpH2V2_JPEG_8u_C1R_s3}};
 const Builds* const allFunctions[] = {&downH2V1, &downH2V2, &upH2V1, &upH2V2};
-const char* const buildNames[] = {"gn", "s1", "s2", "s3"};
 
 using Bytes = std::vector<uint8_t>;
 
@@ -58,7 +58,7 @@ TEST(SampleDown, PairsRoundUp)
             const uint8_t in[2] = {c.a, c.b};
             uint8_t out = 0;
             ASSERT_EQ(downH2V1.fn[b](in, 2, {2, 1}, &out, 1, {1, 1}), StatusOk);
-            EXPECT_EQ(out, c.expected) << buildNames[b] << " " << int{c.a} << "," << int{c.b};
+            EXPECT_EQ(out, c.expected) << zefrimtest::kBuildNames[b] << " " << int{c.a} << "," << int{c.b};
         }
 }
 
@@ -68,13 +68,13 @@ TEST(SampleDown, BlocksRoundUp)
         uint8_t block[4];
         uint8_t expected;
     };
-    const Case cases[] = {{{1, 0, 0, 0}, 1}, {{0, 0, 0, 0}, 0}, {{2, 1, 1, 1}, 2},
+    const Case cases[] = {{{1, 0, 0, 0}, 1},           {{0, 0, 0, 0}, 0}, {{2, 1, 1, 1}, 2},
                           {{255, 255, 255, 254}, 255}, {{4, 4, 4, 4}, 4}, {{1, 1, 1, 0}, 1}};
     for (int b = 0; b < 4; ++b)
         for (const Case& c : cases) {
             uint8_t out = 0;
             ASSERT_EQ(downH2V2.fn[b](c.block, 2, {2, 2}, &out, 1, {1, 1}), StatusOk);
-            EXPECT_EQ(out, c.expected) << buildNames[b];
+            EXPECT_EQ(out, c.expected) << zefrimtest::kBuildNames[b];
         }
 }
 
@@ -84,9 +84,8 @@ TEST(SampleUp, TriangularRowWithZeroBorders)
         BorderedPlane source(3, 1);
         source.at(1, 0) = 100;
         Bytes target(6, 9);
-        ASSERT_EQ(upH2V1.fn[b](source.origin(), source.step, {3, 1}, target.data(), 6, {6, 1}),
-                  StatusOk);
-        EXPECT_EQ(target, (Bytes{0, 25, 75, 75, 25, 0})) << buildNames[b];
+        ASSERT_EQ(upH2V1.fn[b](source.origin(), source.step, {3, 1}, target.data(), 6, {6, 1}), StatusOk);
+        EXPECT_EQ(target, (Bytes{0, 25, 75, 75, 25, 0})) << zefrimtest::kBuildNames[b];
     }
 }
 
@@ -96,12 +95,11 @@ TEST(SampleUp, TwoDimensionalWeightsNineThreeThreeOne)
         BorderedPlane source(2, 2);
         source.at(0, 0) = 160;
         Bytes target(16, 0);
-        ASSERT_EQ(upH2V2.fn[b](source.origin(), source.step, {2, 2}, target.data(), 4, {4, 4}),
-                  StatusOk);
+        ASSERT_EQ(upH2V2.fn[b](source.origin(), source.step, {2, 2}, target.data(), 4, {4, 4}), StatusOk);
         // The outputs nearest the sample weigh it 9/16, the next ones 3/16, the diagonal 1/16.
         const uint8_t w9 = (9 * 160 + 8) / 16, w3 = (3 * 160 + 8) / 16, w1 = (160 + 8) / 16;
         const Bytes expected = {w9, w9, w3, 0, w9, w9, w3, 0, w3, w3, w1, 0, 0, 0, 0, 0};
-        EXPECT_EQ(target, expected) << buildNames[b];
+        EXPECT_EQ(target, expected) << zefrimtest::kBuildNames[b];
     }
 }
 
@@ -115,11 +113,11 @@ TEST(SampleUp, ConstantPlanesStayConstantAlsoAtTheEdges)
                     const int32_t height = function == &upH2V1 ? 4 : 8;
                     BorderedPlane source(4, 4, level);
                     Bytes target(static_cast<size_t>(width) * height, 3);
-                    ASSERT_EQ(function->fn[b](source.origin(), source.step, {4, 4}, target.data(),
-                                              width, {width, height}),
+                    ASSERT_EQ(function->fn[b](source.origin(), source.step, {4, 4}, target.data(), width,
+                                              {width, height}),
                               StatusOk);
                     for (uint8_t v : target)
-                        ASSERT_EQ(v, level) << function->function << " " << buildNames[b];
+                        ASSERT_EQ(v, level) << function->function << " " << zefrimtest::kBuildNames[b];
                 }
 }
 
@@ -141,13 +139,11 @@ TEST(SampleUp, ReplicatedBordersRepeatTheEdgeSamples)
             source.at(x, 3) = source.at(x, 2);
         }
         Bytes row(10), plane(10 * 6);
-        ASSERT_EQ(upH2V1.fn[b](source.origin(), source.step, {5, 3}, row.data(), 10, {10, 1}),
-                  StatusOk);
-        EXPECT_EQ(row[0], source.at(0, 0)) << buildNames[b];
-        EXPECT_EQ(row[9], source.at(4, 0)) << buildNames[b];
-        ASSERT_EQ(upH2V2.fn[b](source.origin(), source.step, {5, 3}, plane.data(), 10, {10, 6}),
-                  StatusOk);
-        EXPECT_EQ(plane[0], source.at(0, 0)) << buildNames[b];
+        ASSERT_EQ(upH2V1.fn[b](source.origin(), source.step, {5, 3}, row.data(), 10, {10, 1}), StatusOk);
+        EXPECT_EQ(row[0], source.at(0, 0)) << zefrimtest::kBuildNames[b];
+        EXPECT_EQ(row[9], source.at(4, 0)) << zefrimtest::kBuildNames[b];
+        ASSERT_EQ(upH2V2.fn[b](source.origin(), source.step, {5, 3}, plane.data(), 10, {10, 6}), StatusOk);
+        EXPECT_EQ(plane[0], source.at(0, 0)) << zefrimtest::kBuildNames[b];
     }
 }
 
@@ -159,11 +155,11 @@ TEST(SampleUp, WidthOneReadsOnlyTheFirstColumnAndItsLeftBorder)
         const Bytes row = {10, 50};
         uint8_t out = 0;
         ASSERT_EQ(upH2V1.fn[b](row.data() + 1, 2, {1, 1}, &out, 1, {1, 1}), StatusOk);
-        EXPECT_EQ(out, (3 * 50 + 10 + 1) / 4) << buildNames[b];
-        const Bytes rows = {10, 50, 20, 60};  // row -1, then row 0, each with its left border
+        EXPECT_EQ(out, (3 * 50 + 10 + 1) / 4) << zefrimtest::kBuildNames[b];
+        const Bytes rows = {10, 50, 20, 60}; // row -1, then row 0, each with its left border
         ASSERT_EQ(upH2V2.fn[b](rows.data() + 3, 2, {1, 1}, &out, 1, {1, 1}), StatusOk);
         const int centre = 3 * 60 + 50, left = 3 * 20 + 10;
-        EXPECT_EQ(out, (3 * centre + left + 8) / 16) << buildNames[b];
+        EXPECT_EQ(out, (3 * centre + left + 8) / 16) << zefrimtest::kBuildNames[b];
     }
 }
 
@@ -186,13 +182,12 @@ TEST(SampleBuilds, AllBuildsGiveTheGenericResultForEveryWidthAndOffset)
                 for (int b = 0; b < 4; ++b) {
                     Bytes target(static_cast<size_t>(width + offset) * height, 0);
                     ASSERT_EQ(function->fn[b](origin, step, {sourceWidth, sourceHeight},
-                                              target.data() + offset, width + offset,
-                                              {width, height}),
+                                              target.data() + offset, width + offset, {width, height}),
                               StatusOk);
                     if (b == 0)
                         reference = target;
                     ASSERT_EQ(target, reference)
-                        << function->function << " " << buildNames[b] << " width " << width;
+                        << function->function << " " << zefrimtest::kBuildNames[b] << " width " << width;
                 }
             }
     }
@@ -224,12 +219,11 @@ TEST(SampleChecks, SourceChecksComeFirst)
         for (int b = 0; b < 4; ++b)
             for (const Case& c : cases) {
                 Bytes target(64, 9);
-                EXPECT_EQ(function->fn[b](c.sourceNull ? nullptr : source.data() + 20,
-                                          c.sourceStep, c.sourceSize,
-                                          c.targetNull ? nullptr : target.data(), c.targetStep,
+                EXPECT_EQ(function->fn[b](c.sourceNull ? nullptr : source.data() + 20, c.sourceStep,
+                                          c.sourceSize, c.targetNull ? nullptr : target.data(), c.targetStep,
                                           c.targetSize),
                           c.expected)
-                    << function->function << " " << buildNames[b];
+                    << function->function << " " << zefrimtest::kBuildNames[b];
                 EXPECT_EQ(target, Bytes(64, 9)) << "a failed call wrote";
             }
 }
@@ -246,19 +240,15 @@ TEST(SampleExports, ReachTheLoadedBuild)
     BorderedPlane source(3, 1);
     source.at(1, 0) = 100;
     Bytes target(6);
-    ASSERT_EQ(zfmiSampleUpH2V1_JPEG_8u_C1R(source.origin(), source.step, {3, 1}, target.data(), 6,
-                                           {6, 1}),
+    ASSERT_EQ(zfmiSampleUpH2V1_JPEG_8u_C1R(source.origin(), source.step, {3, 1}, target.data(), 6, {6, 1}),
               StatusOk);
     EXPECT_EQ(target, (Bytes{0, 25, 75, 75, 25, 0}));
     BorderedPlane flat(2, 2, 90);
     Bytes full(16);
-    ASSERT_EQ(zfmiSampleUpH2V2_JPEG_8u_C1R(flat.origin(), flat.step, {2, 2}, full.data(), 4,
-                                           {4, 4}),
+    ASSERT_EQ(zfmiSampleUpH2V2_JPEG_8u_C1R(flat.origin(), flat.step, {2, 2}, full.data(), 4, {4, 4}),
               StatusOk);
     EXPECT_EQ(full, Bytes(16, 90));
-    EXPECT_EQ(zfmiSampleUpH2V2_JPEG_8u_C1R(flat.origin(), 0, {2, 2}, nullptr, 4, {4, 4}),
-              StatusBadStep);
+    EXPECT_EQ(zfmiSampleUpH2V2_JPEG_8u_C1R(flat.origin(), 0, {2, 2}, nullptr, 4, {4, 4}), StatusBadStep);
 }
 
-}  // namespace
-
+} // namespace

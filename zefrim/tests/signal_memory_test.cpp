@@ -19,10 +19,8 @@ struct MemoryBuild {
 };
 
 const MemoryBuild kMemoryBuilds[] = {
-    {"gn", zfmsCopy_8u_gn, zfmsZero_8u_gn},
-    {"s1", zfmsCopy_8u_s1, zfmsZero_8u_s1},
-    {"s2", zfmsCopy_8u_s2, zfmsZero_8u_s2},
-    {"s3", zfmsCopy_8u_s3, zfmsZero_8u_s3},
+    {"gn", zfmsCopy_8u_gn, zfmsZero_8u_gn}, {"s1", zfmsCopy_8u_s1, zfmsZero_8u_s1},
+    {"s2", zfmsCopy_8u_s2, zfmsZero_8u_s2}, {"s3", zfmsCopy_8u_s3, zfmsZero_8u_s3},
     {"export", zfmsCopy_8u, zfmsZero_8u},
 };
 
@@ -117,10 +115,11 @@ TEST(SignalCopy, EveryShortLengthAtEveryAlignment)
 
 TEST(SignalCopy, LengthsAroundEachBuildsThresholds)
 {
-    const int32_t lengths[] = {63, 64, 65, 511, 512, 513, 4095, 4097, 8191, 8192, 16383, 16384,
-                               20479, 20480, 20481, 131072, 131073, 524287, 524288, 1048576 + 77};
-    const std::pair<int32_t, int32_t> offsets[] = {{0, 0}, {1, 0}, {0, 1}, {5, 11}, {8, 0},
-                                                   {4, 0}, {12, 4}, {15, 15}};
+    const int32_t lengths[] = {63,    64,     65,     511,    512,    513,         4095,
+                               4097,  8191,   8192,   16383,  16384,  20479,       20480,
+                               20481, 131072, 131073, 524287, 524288, 1048576 + 77};
+    const std::pair<int32_t, int32_t> offsets[] = {{0, 0}, {1, 0}, {0, 1},  {5, 11},
+                                                   {8, 0}, {4, 0}, {12, 4}, {15, 15}};
     for (const MemoryBuild& build : kMemoryBuilds) {
         SCOPED_TRACE(build.tag);
         for (int32_t len : lengths) {
@@ -157,16 +156,27 @@ TEST(SignalZero, EveryShortLengthAtEveryAlignmentAndTheThresholds)
     }
 }
 
-TEST(SignalKernels, CopyAndZeroKernelsReturnTheDestination)
+TEST(SignalKernels, CopyAndZeroKernelsWriteExactlyTheRunAndReturnItsStart)
 {
     for (const KernelBuild& build : kKernelBuilds) {
         SCOPED_TRACE(build.tag);
-        uint8_t src[100] = {};
-        uint8_t dst[100] = {};
-        src[99] = 7;
-        EXPECT_EQ(build.copyBytes(src, dst + 1, 99), dst + 1);
-        EXPECT_EQ(dst[99], 0);
-        EXPECT_EQ(build.zeroBytes(dst + 3, 50), dst + 3);
+        for (int32_t len : {1, 15, 16, 17, 63, 64, 65, 1000, 20480 + 5}) {
+            for (int32_t offset : {0, 1, 7, 8}) {
+                ExactSource src(offset ^ 3, len, static_cast<uint8_t>(len + offset));
+                GuardedDestination copied(offset, len);
+                ASSERT_EQ(build.copyBytes(src.data(), copied.data(), len), copied.data())
+                    << len << "/" << offset;
+                ASSERT_EQ(std::memcmp(src.data(), copied.data(), static_cast<size_t>(len)), 0)
+                    << len << "/" << offset;
+                ASSERT_TRUE(copied.guardsIntact()) << len << "/" << offset;
+
+                GuardedDestination zeroed(offset, len);
+                ASSERT_EQ(build.zeroBytes(zeroed.data(), len), zeroed.data()) << len << "/" << offset;
+                for (int32_t i = 0; i < len; ++i)
+                    ASSERT_EQ(zeroed.data()[i], 0) << len << "/" << offset << " at " << i;
+                ASSERT_TRUE(zeroed.guardsIntact()) << len << "/" << offset;
+            }
+        }
     }
 }
 
@@ -286,4 +296,4 @@ TEST(SignalCacheQuery, OnlyTheReferenceVendorsCacheIsKnownAndSharedPerCore)
         EXPECT_EQ(cacheSizeOf(c.id, c.perCore), c.size) << c.what;
 }
 
-}  // namespace
+} // namespace

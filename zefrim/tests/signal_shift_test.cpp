@@ -18,10 +18,8 @@ struct ShiftBuild {
 };
 
 const ShiftBuild kShiftBuilds[] = {
-    {"gn", zfmsLShiftC_16s_I_gn, zfmsRShiftC_16s_I_gn},
-    {"s1", zfmsLShiftC_16s_I_s1, zfmsRShiftC_16s_I_s1},
-    {"s2", zfmsLShiftC_16s_I_s2, zfmsRShiftC_16s_I_s2},
-    {"s3", zfmsLShiftC_16s_I_s3, zfmsRShiftC_16s_I_s3},
+    {"gn", zfmsLShiftC_16s_I_gn, zfmsRShiftC_16s_I_gn}, {"s1", zfmsLShiftC_16s_I_s1, zfmsRShiftC_16s_I_s1},
+    {"s2", zfmsLShiftC_16s_I_s2, zfmsRShiftC_16s_I_s2}, {"s3", zfmsLShiftC_16s_I_s3, zfmsRShiftC_16s_I_s3},
     {"export", zfmsLShiftC_16s_I, zfmsRShiftC_16s_I},
 };
 
@@ -52,10 +50,10 @@ TEST(SignalShift, ChecksPointerThenCountThenShift)
         ImagingStatus status;
     };
     const Case cases[] = {
-        {3, true, 0, StatusNullPointer},   {-1, true, -1, StatusNullPointer},
-        {20, true, 4, StatusNullPointer},  {3, false, 0, StatusBadSize},
-        {-1, false, 0, StatusBadSize},     {20, false, -2, StatusBadSize},
-        {-1, false, 4, StatusBadShift},    {INT32_MIN, false, 4, StatusBadShift},
+        {3, true, 0, StatusNullPointer},  {-1, true, -1, StatusNullPointer},
+        {20, true, 4, StatusNullPointer}, {3, false, 0, StatusBadSize},
+        {-1, false, 0, StatusBadSize},    {20, false, -2, StatusBadSize},
+        {-1, false, 4, StatusBadShift},   {INT32_MIN, false, 4, StatusBadShift},
         {0, false, 4, StatusOk},
     };
     for (const ShiftBuild& build : kShiftBuilds) {
@@ -80,11 +78,10 @@ TEST(SignalShift, EdgeValues)
         int16_t out;
     };
     const Case cases[] = {
-        {true, 1, 0x7FFF, -2},       {true, 1, 0x4000, -32768}, {true, 1, -32768, 0},
-        {true, 15, 1, -32768},       {true, 16, 0x7FFF, 0},     {true, 1000, -1, 0},
-        {false, 1, -1, -1},          {false, 1, -3, -2},        {false, 15, -32768, -1},
-        {false, 15, 32767, 0},       {false, 16, -5, -1},       {false, 17, 5, 0},
-        {false, 1000, -32768, -1},   {false, 3, 100, 12},       {false, 3, -100, -13},
+        {true, 1, 0x7FFF, -2},     {true, 1, 0x4000, -32768}, {true, 1, -32768, 0},  {true, 15, 1, -32768},
+        {true, 16, 0x7FFF, 0},     {true, 1000, -1, 0},       {false, 1, -1, -1},    {false, 1, -3, -2},
+        {false, 15, -32768, -1},   {false, 15, 32767, 0},     {false, 16, -5, -1},   {false, 17, 5, 0},
+        {false, 1000, -32768, -1}, {false, 3, 100, 12},       {false, 3, -100, -13},
     };
     for (const ShiftBuild& build : kShiftBuilds) {
         SCOPED_TRACE(build.tag);
@@ -134,4 +131,4 @@ TEST(SignalShift, EveryLengthAtEveryAlignmentInEveryBuild)
     }
 }
 
-}  // namespace
+} // namespace

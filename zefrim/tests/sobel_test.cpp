@@ -57,7 +57,8 @@ TEST(Sobel, EveryBuildComputesTheOperatorForEveryWidth)
                     for (int b = 0; b < 4; ++b) {
                         GuardedImage dst(2 * width, height, 2 * width + shape.dstPad, shape.dstOffset, 4);
                         const Filter filter = vertical ? kVertical[b] : kHorizontal[b];
-                        ASSERT_EQ(filter(src.data(), src.step(), dst.as<int16_t>(), dst.step(), {width, height}, mask),
+                        ASSERT_EQ(filter(src.data(), src.step(), dst.as<int16_t>(), dst.step(),
+                                         {width, height}, mask),
                                   StatusOk);
                         for (int32_t y = 0; y < height; ++y)
                             for (int32_t x = 0; x < width; ++x)
@@ -78,7 +79,8 @@ TEST(Sobel, LargeImagesAgreeInEveryBuild)
             for (int b = 0; b < 4; ++b) {
                 GuardedImage dst(2 * 640, 48, 2 * 640, 0, 4);
                 const Filter filter = vertical ? kVertical[b] : kHorizontal[b];
-                ASSERT_EQ(filter(src.data(), src.step(), dst.as<int16_t>(), dst.step(), {640, 48}, mask), StatusOk);
+                ASSERT_EQ(filter(src.data(), src.step(), dst.as<int16_t>(), dst.step(), {640, 48}, mask),
+                          StatusOk);
                 EXPECT_TRUE(dst.outsideUnchanged());
                 results.push_back(dst.regionBytes());
             }
@@ -107,10 +109,18 @@ TEST(Sobel, StepEdgesGiveTheFullResponseNextToTheEdge)
                 }
             std::vector<int16_t> vertical(kSize * kSize), across(kSize * kSize), horizontal(kSize * kSize),
                 along(kSize * kSize);
-            ASSERT_EQ(kVertical[b](columns.data(), columns.step(), vertical.data(), 2 * kSize, {kSize, kSize}, c.mask), StatusOk);
-            ASSERT_EQ(kHorizontal[b](columns.data(), columns.step(), along.data(), 2 * kSize, {kSize, kSize}, c.mask), StatusOk);
-            ASSERT_EQ(kHorizontal[b](rows.data(), rows.step(), horizontal.data(), 2 * kSize, {kSize, kSize}, c.mask), StatusOk);
-            ASSERT_EQ(kVertical[b](rows.data(), rows.step(), across.data(), 2 * kSize, {kSize, kSize}, c.mask), StatusOk);
+            ASSERT_EQ(kVertical[b](columns.data(), columns.step(), vertical.data(), 2 * kSize, {kSize, kSize},
+                                   c.mask),
+                      StatusOk);
+            ASSERT_EQ(kHorizontal[b](columns.data(), columns.step(), along.data(), 2 * kSize, {kSize, kSize},
+                                     c.mask),
+                      StatusOk);
+            ASSERT_EQ(kHorizontal[b](rows.data(), rows.step(), horizontal.data(), 2 * kSize, {kSize, kSize},
+                                     c.mask),
+                      StatusOk);
+            ASSERT_EQ(
+                kVertical[b](rows.data(), rows.step(), across.data(), 2 * kSize, {kSize, kSize}, c.mask),
+                StatusOk);
             for (int32_t y = 0; y < kSize; ++y)
                 for (int32_t x = 0; x < kSize; ++x) {
                     auto response = [&](int32_t at) {
@@ -119,10 +129,12 @@ TEST(Sobel, StepEdgesGiveTheFullResponseNextToTheEdge)
                     };
                     const size_t i = static_cast<size_t>(y * kSize + x);
                     // Darker towards the left: left minus right is negative.
-                    ASSERT_EQ(vertical[i], -response(x)) << kBuildNames[b] << " mask " << c.mask << " x " << x;
+                    ASSERT_EQ(vertical[i], -response(x))
+                        << kBuildNames[b] << " mask " << c.mask << " x " << x;
                     ASSERT_EQ(along[i], 0);
                     // Brighter downwards: lower minus upper is positive.
-                    ASSERT_EQ(horizontal[i], response(y)) << kBuildNames[b] << " mask " << c.mask << " y " << y;
+                    ASSERT_EQ(horizontal[i], response(y))
+                        << kBuildNames[b] << " mask " << c.mask << " y " << y;
                     ASSERT_EQ(across[i], 0);
                 }
         }
@@ -164,8 +176,8 @@ TEST(Sobel, ChecksInOrderAndWritesNothingOnFailure)
             for (const Filter filter : {kVertical[b], kHorizontal[b]}) {
                 std::vector<uint8_t> src(64, 1);
                 GuardedImage dst(8, 4, 8, 0, 2);
-                EXPECT_EQ(filter(c.nullSrc ? nullptr : src.data() + 18, c.srcStep, c.nullDst ? nullptr : dst.as<int16_t>(),
-                                 c.dstStep, c.roi, c.mask),
+                EXPECT_EQ(filter(c.nullSrc ? nullptr : src.data() + 18, c.srcStep,
+                                 c.nullDst ? nullptr : dst.as<int16_t>(), c.dstStep, c.roi, c.mask),
                           c.expected)
                     << kBuildNames[b];
                 EXPECT_TRUE(dst.allUnchanged());
@@ -179,8 +191,10 @@ TEST(Sobel, WorkingBufferTooLargeGivesNoMemoryAndWritesNothing)
     for (int b = 0; b < 4; ++b)
         for (int32_t mask : {MaskSize3x3, MaskSize5x5}) {
             int16_t dst[4] = {5, 5, 5, 5};
-            EXPECT_EQ(kVertical[b](src, 1 << 30, dst, 1 << 30, {1 << 30, 1}, mask), StatusNoMemory) << kBuildNames[b];
-            EXPECT_EQ(kHorizontal[b](src, 1 << 30, dst, 1 << 30, {1 << 30, 1}, mask), StatusNoMemory) << kBuildNames[b];
+            EXPECT_EQ(kVertical[b](src, 1 << 30, dst, 1 << 30, {1 << 30, 1}, mask), StatusNoMemory)
+                << kBuildNames[b];
+            EXPECT_EQ(kHorizontal[b](src, 1 << 30, dst, 1 << 30, {1 << 30, 1}, mask), StatusNoMemory)
+                << kBuildNames[b];
             EXPECT_EQ(dst[0], 5);
         }
 }

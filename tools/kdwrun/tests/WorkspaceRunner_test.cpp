@@ -2,7 +2,6 @@
 #include "StateNode.h"
 #include "WorkspaceRunner.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -14,33 +13,16 @@
 
 namespace {
 
-class ApplicationEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { application.reset(); }
-
-private:
-    int argc = 1;
-    char name[16] = "kdwrun_tests";
-    char* argv[2] = {name, nullptr};
-    std::unique_ptr<QApplication> application;
-};
-
-const ::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
-
 // Ends its program through exit "code" in the step numbered "after" (parameters).
 class ExitAfter : public StateNode
 {
 public:
     static constexpr unsigned short kind = 220;
 
-    ExitAfter(State* owner, QGraphicsScene* canvas, unsigned id, const NodeType& type) : StateNode(owner, canvas, id, type) {}
+    ExitAfter(State* owner, QGraphicsScene* canvas, unsigned id, const NodeType& type)
+        : StateNode(owner, canvas, id, type)
+    {
+    }
 
     static NodeType nodeType()
     {
@@ -52,9 +34,10 @@ public:
             type.setMaintype(kind);
             type.addSubtype(QStringLiteral("ExitAfter"), QString());
             type.addValueSlot(QStringLiteral("I"), SlotSpec::Input, SlotSpec::Left, 0.0f);
-            nodeFactories().insert(kind, [](State* owner, QGraphicsScene* canvas, const NodeType& t, unsigned id) -> StateNode* {
-                return new ExitAfter(owner, canvas, id, nodeType().withSubtype(t.subtype()));
-            });
+            nodeFactories().insert(
+                kind, [](State* owner, QGraphicsScene* canvas, const NodeType& t, unsigned id) -> StateNode* {
+                    return new ExitAfter(owner, canvas, id, nodeType().withSubtype(t.subtype()));
+                });
         }
         return type;
     }
@@ -152,7 +135,9 @@ TEST_F(Runner, SavesTheLoadedProgram)
     EXPECT_TRUE(saved.contains("<param name=\"after\">3</param>"));
 
     EXPECT_EQ(run({fileName, QStringLiteral("--save"), folder.filePath(QStringLiteral("no/such/folder.kdw"))}), 1);
-    EXPECT_TRUE(errors.startsWith(QStringLiteral("Can not write to "))) << errors.toStdString();
+    EXPECT_TRUE(errors.startsWith(
+        QStringLiteral("kdwrun: %1: Can not write to ").arg(folder.filePath(QStringLiteral("no/such/folder.kdw")))))
+        << errors.toStdString();
 }
 
 TEST_F(Runner, FilesThatDoNotLoadGiveTheShellsMessage)
@@ -165,7 +150,10 @@ TEST_F(Runner, FilesThatDoNotLoadGiveTheShellsMessage)
     };
     const QString notLoaded = QStringLiteral("The file %1 could not be loaded.\n");
     const Case cases[] = {
-        {"chart.kdw", "<model type=\"statechart\"/>", notLoaded},
+        {"chart.kdw",
+         "<model type=\"statechart\"><node id=\"1\" maintype=\"0\" subtype=\"0\"><name>S</name>"
+         "<workspace><position x=\"0\" y=\"6\"/></workspace></node></model>",
+         notLoaded},
         {"other.kdw", "<model type=\"robot\"/>", notLoaded},
         {"unknown.kdw", program(1, 1).replace("maintype=\"220\"", "maintype=\"7\""), notLoaded},
         {"empty.kdw", QByteArray(), QStringLiteral("Could not load file!\n")},
@@ -174,11 +162,13 @@ TEST_F(Runner, FilesThatDoNotLoadGiveTheShellsMessage)
         SCOPED_TRACE(c.name);
         const QString fileName = file(QString::fromLatin1(c.name), c.content);
         EXPECT_EQ(run({fileName, QStringLiteral("--cycles"), QStringLiteral("3")}), 1);
-        EXPECT_EQ(errors, c.message.contains(QLatin1String("%1")) ? c.message.arg(fileName) : c.message);
+        const QString message = c.message.contains(QLatin1String("%1")) ? c.message.arg(fileName) : c.message;
+        EXPECT_EQ(errors, QStringLiteral("kdwrun: %1: %2").arg(fileName, message));
         EXPECT_TRUE(output.isEmpty());
     }
-    EXPECT_EQ(run({folder.filePath(QStringLiteral("missing.kdw"))}), 1);
-    EXPECT_EQ(errors, QStringLiteral("Could not read file!\n"));
+    const QString missing = folder.filePath(QStringLiteral("missing.kdw"));
+    EXPECT_EQ(run({missing}), 1);
+    EXPECT_EQ(errors, QStringLiteral("kdwrun: %1: Could not read file!\n").arg(missing));
     EXPECT_EQ(run({file(QStringLiteral("broken.kdw"), "<model type=\"state\"><node></model>")}), 1);
     EXPECT_FALSE(errors.isEmpty()) << "the parser's own message";
 }
@@ -195,11 +185,26 @@ TEST_F(Runner, RefusesBadArguments)
         {fileName, QStringLiteral("--save")},
         {fileName, QStringLiteral("--verbose")},
         {fileName, fileName},
+        {fileName, QStringLiteral("--cycles"), QStringLiteral("1"), QStringLiteral("--cycles"), QStringLiteral("2")},
     };
     for (const QStringList& arguments : cases) {
         EXPECT_EQ(run(arguments), 2) << arguments.join(QLatin1Char(' ')).toStdString();
-        EXPECT_EQ(errors, WorkspaceRunner::usage() + QLatin1Char('\n'));
+        EXPECT_TRUE(errors.startsWith(QStringLiteral("kdwrun: "))) << errors.toStdString();
+        EXPECT_TRUE(errors.endsWith(WorkspaceRunner::usage() + QLatin1Char('\n'))) << errors.toStdString();
+        EXPECT_TRUE(output.isEmpty());
     }
+}
+
+TEST_F(Runner, AnswersHelpAndVersionOnStandardOutput)
+{
+    for (const QString& option : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+        EXPECT_EQ(run({option}), 0);
+        EXPECT_TRUE(output.contains(QStringLiteral("--cycles <N>"))) << output.toStdString();
+        EXPECT_TRUE(output.contains(QStringLiteral("--save <OUT.kdw>")));
+        EXPECT_TRUE(errors.isEmpty());
+    }
+    EXPECT_EQ(run({QStringLiteral("--version")}), 0);
+    EXPECT_TRUE(output.startsWith(QStringLiteral("kdwrun "))) << output.toStdString();
 }
 
 TEST_F(Runner, TheProgramRunsAnEmptyWorkspace)

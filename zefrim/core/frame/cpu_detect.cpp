@@ -66,7 +66,7 @@ CpuTypeCode classifyByHighestLevel(const CpuFeatureRecord& cpu)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 bool hasCpuidInstruction()
 {
@@ -129,8 +129,8 @@ CpuBuildLevel selectCpuBuildLevel(CpuTypeCode type)
 {
     // Levels of the classes 1 to 32; every other class runs the generic build.
     static constexpr CpuBuildLevel kLevelOfType[32] = {
-        0, 0, 0, 0, 1, 2, 2, 3, 2, 0, 0, 0, 0, 0, 0, 1,  // 1..16
-        1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3,  // 17..32
+        0, 0, 0, 0, 1, 2, 2, 3, 2, 0, 0, 0, 0, 0, 0, 1, // 1..16
+        1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, // 17..32
     };
     if (type < 1 || type > 32)
         return 0;

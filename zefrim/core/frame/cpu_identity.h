@@ -2,12 +2,16 @@
 // streaming memory kernels.
 #pragma once
 
+#include "build_token.h"
+
 #include <cpuid.h>
 
 #include <array>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+
+inline namespace ZEFRIM_BUILD_NAMESPACE {
 
 // The reference vendor: the maker whose family numbers the processor classes and whose leaf-2
 // cache descriptors the cache-size table describe.
@@ -42,3 +46,5 @@ inline bool isReferenceVendor(const std::array<char, 12>& vendorId)
 {
     return std::string_view(vendorId.data(), vendorId.size()) == kReferenceVendorId;
 }
+
+} // namespace ZEFRIM_BUILD_NAMESPACE

@@ -5,7 +5,7 @@
 
 // One slot per export; zero until the library is loaded, written once, read by its stub.
 extern "C" {
-#define ZEFRIM_EXPORT(ret, name, params, args) \
+#define ZEFRIM_EXPORT(ret, name, params, args)                                                               \
     __attribute__((visibility("hidden"))) CodeAddress zefrimSlot_##name = nullptr;
 #include "zefrim/exports_signal.def"
 #include "zefrim/exports_image.def"
@@ -16,13 +16,13 @@ extern "C" {
 
 // Each export is a bare indirect jump: the caller's arguments and return address reach the
 // installed build unchanged and the build returns straight to the caller.
-#define ZEFRIM_EXPORT(ret, name, params, args) \
-    asm(".pushsection .text\n"                 \
-        ".globl " #name "\n"                   \
-        ".type " #name ", @function\n"         \
-        ".p2align 4\n" #name ":\n"             \
-        "\tjmp *zefrimSlot_" #name "(%rip)\n"  \
-        ".size " #name ", .-" #name "\n"       \
+#define ZEFRIM_EXPORT(ret, name, params, args)                                                               \
+    asm(".pushsection .text\n"                                                                               \
+        ".globl " #name "\n"                                                                                 \
+        ".type " #name ", @function\n"                                                                       \
+        ".p2align 4\n" #name ":\n"                                                                           \
+        "\tjmp *zefrimSlot_" #name "(%rip)\n"                                                                \
+        ".size " #name ", .-" #name "\n"                                                                     \
         ".popsection\n");
 #include "zefrim/exports_signal.def"
 #include "zefrim/exports_image.def"
@@ -32,30 +32,27 @@ extern "C" {
 
 namespace {
 
-template <typename Function>
-CodeAddress codeAddress(Function* function)
+template <typename Function> CodeAddress codeAddress(Function* function)
 {
     return reinterpret_cast<CodeAddress>(function);
 }
 
-}  // namespace
+} // namespace
 
 const DispatchTable& shippedDispatchTable()
 {
     // Built on first use, so it is complete before the load-time entry reads it.
     static const DispatchRecord records[] = {
-#define ZEFRIM_EXPORT(ret, name, params, args)                                           \
-    {&zefrimSlot_##name,                                                                 \
-     {codeAddress(&name##_gn), codeAddress(&name##_s1), codeAddress(&name##_s2),         \
-      codeAddress(&name##_s3)}},
+#define ZEFRIM_EXPORT(ret, name, params, args)                                                               \
+    {&zefrimSlot_##name,                                                                                     \
+     {codeAddress(&name##_gn), codeAddress(&name##_s1), codeAddress(&name##_s2), codeAddress(&name##_s3)}},
 #include "zefrim/exports_signal.def"
 #include "zefrim/exports_image.def"
 #include "zefrim/exports_jpeg_huffman.def"
 #include "zefrim/exports_jpeg_transform.def"
 #undef ZEFRIM_EXPORT
     };
-    static const DispatchTable table{static_cast<int32_t>(sizeof(records) / sizeof(records[0])),
-                                     records};
+    static const DispatchTable table{static_cast<int32_t>(sizeof(records) / sizeof(records[0])), records};
     return table;
 }
 
@@ -66,4 +63,4 @@ __attribute__((constructor)) void installBuildAtLoad()
     installBuildOrExit(shippedDispatchTable(), selectCpuBuildLevel(detectCpuType()));
 }
 
-}  // namespace
+} // namespace

@@ -34,7 +34,7 @@ using CodeAddress = void (*)();
 
 struct DispatchRecord {
     CodeAddress* slot;
-    CodeAddress entries[kBuildCount];  // gn, s1, s2, s3; null where a build lacks the function
+    CodeAddress entries[kBuildCount]; // gn, s1, s2, s3; null where a build lacks the function
 };
 
 struct DispatchTable {

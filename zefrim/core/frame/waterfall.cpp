@@ -14,7 +14,7 @@ constexpr int32_t kPreferenceRows[kBuildCount][kBuildCount + 1] = {
     {3, 2, 1, 0, kPreferenceEnd},
 };
 
-}  // namespace
+} // namespace
 
 const int32_t* preferenceRow(CpuBuildLevel level)
 {

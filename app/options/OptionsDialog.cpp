@@ -1,0 +1,3 @@
+#include "OptionsDialog.h"
+
+OptionsDialog::~OptionsDialog() = default;

@@ -1,0 +1,37 @@
+# Installs libzefrim from the build tree into a fresh prefix, then builds and runs a program that
+# finds it through its CMake package and another through pkg-config.
+#   cmake -DBUILD_DIR=<tree> -DWORK_DIR=<scratch> -DCONSUMER=<consumer source dir> [-DFLAGS=<cc flags>]
+#         -P install_check.cmake
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE ${WORK_DIR})
+set(prefix ${WORK_DIR}/prefix)
+function(run)
+  execute_process(COMMAND ${ARGV} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${ARGV}\n${output}")
+  endif()
+endfunction()
+foreach(component zefrim zefrim_dev)
+  run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix} --component ${component})
+endforeach()
+file(GLOB_RECURSE soname ${prefix}/*/libzefrim.so.1)
+if(NOT soname)
+  message(FATAL_ERROR "libzefrim.so.1 was not installed")
+endif()
+run(${CMAKE_COMMAND} -S ${CONSUMER} -B ${WORK_DIR}/package -DCMAKE_PREFIX_PATH=${prefix} "-DCMAKE_C_FLAGS=${FLAGS}")
+run(${CMAKE_COMMAND} --build ${WORK_DIR}/package)
+run(${WORK_DIR}/package/zefrim_consumer)
+file(GLOB_RECURSE pc ${prefix}/*/zefrim.pc)
+get_filename_component(pcdir ${pc} DIRECTORY)
+set(ENV{PKG_CONFIG_PATH} ${pcdir})
+execute_process(COMMAND pkg-config --cflags --libs zefrim OUTPUT_VARIABLE flags RESULT_VARIABLE result
+  OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "pkg-config does not know zefrim")
+endif()
+# pkg-config escapes blanks in paths with a backslash, as a shell would read them.
+separate_arguments(flags UNIX_COMMAND "${flags}")
+separate_arguments(extra NATIVE_COMMAND "${FLAGS}")
+get_filename_component(libdir ${soname} DIRECTORY)
+run(cc ${extra} ${CONSUMER}/main.c ${flags} -Wl,-rpath,${libdir} -o ${WORK_DIR}/pkgconfig_consumer)
+run(${WORK_DIR}/pkgconfig_consumer)
