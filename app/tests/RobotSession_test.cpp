@@ -136,7 +136,8 @@ TEST(RobotSession, TerminationAtAnyMomentOfTheStartEndsDrasvel)
     constexpr int processCount = 16;
     int caught = 0;
     for (int stretch = 1; stretch <= 8 && caught < processCount / 2 && !HasFailure(); stretch *= 2)
-        caught += terminateDuringStart(environment, processCount, [stretch](int i) { return stretch * (300 + i * 80); });
+        caught +=
+            terminateDuringStart(environment, processCount, [stretch](int i) { return stretch * (300 + i * 80); });
     EXPECT_GE(caught, processCount / 2);
 }
 
