@@ -254,6 +254,19 @@ Bytes toPixels(ToPixelsFn fn, const Bytes& y, const Bytes& cb, const Bytes& cr, 
     return pixels;
 }
 
+struct ThreePlanes {
+    Bytes y, cb, cr;
+};
+
+ThreePlanes randomPlanes(std::mt19937& random, int32_t count)
+{
+    ThreePlanes planes{Bytes(count), Bytes(count), Bytes(count)};
+    for (Bytes* plane : {&planes.y, &planes.cb, &planes.cr})
+        for (auto& v : *plane)
+            v = static_cast<uint8_t>(random());
+    return planes;
+}
+
 Bytes uniformRow(uint8_t y, uint8_t cb, uint8_t cr, int32_t width, ToPixelsFn fn)
 {
     return toPixels(fn, Bytes(width, y), Bytes(width, cb), Bytes(width, cr), width);
@@ -302,10 +315,7 @@ TEST(JpegColourInverse, BgrIsRgbWithTheOuterBytesExchanged)
 {
     std::mt19937 random(4);
     const int32_t width = 11, height = 4;
-    Bytes y(width * height), cb(width * height), cr(width * height);
-    for (Bytes* plane : {&y, &cb, &cr})
-        for (auto& v : *plane)
-            v = static_cast<uint8_t>(random());
+    const auto [y, cb, cr] = randomPlanes(random, width * height);
     for (const Build& build : builds) {
         Bytes rgb = toPixels(build.yccToRgb, y, cb, cr, width, height);
         const Bytes bgr = toPixels(build.yccToBgr, y, cb, cr, width, height);
@@ -366,16 +376,40 @@ TEST(JpegColourInverse, VectorRuleDiffersInTheListedChromaPairsOnly)
     EXPECT_EQ(greenLower, 1);
 }
 
-TEST(JpegColourInverse, VectorBuildsAgreeWithEachOtherForEveryWidth)
+// The generic build converts long rows many pixels at a time and a row of one pixel alone; both
+// must give the same bytes for every chroma pair, at the luma values where clamping starts.
+TEST(JpegColourInverse, GenericRowsEqualTheOnePixelRule)
+{
+    const int32_t width = 256;
+    Bytes cb(width);
+    for (int x = 0; x < width; ++x)
+        cb[x] = static_cast<uint8_t>(x);
+    for (ToPixelsFn fn : {generic.yccToRgb, generic.yccToBgr})
+        for (uint8_t luma : {0, 128, 255})
+            for (int crValue = 0; crValue < 256; ++crValue) {
+                const Bytes y(width, luma), cr(width, static_cast<uint8_t>(crValue));
+                const Bytes row = toPixels(fn, y, cb, cr, width);
+                for (int x = 0; x < width; ++x)
+                    ASSERT_EQ(
+                        Bytes(row.begin() + 3 * x, row.begin() + 3 * x + 3),
+                        toPixels(fn, Bytes{luma}, Bytes{cb[x]}, Bytes{static_cast<uint8_t>(crValue)}, 1))
+                        << "y " << int{luma} << " cb " << x << " cr " << crValue;
+            }
+}
+
+// Every width up to 40, so that rows end after every number of pixels left over from a build's
+// steps. The generic rows also equal the generic rule of one pixel at a time.
+TEST(JpegColourInverse, BuildsAgreeForEveryWidth)
 {
     std::mt19937 random(8);
-    for (int32_t width = 1; width <= 35; ++width) {
+    for (int32_t width = 1; width <= 40; ++width) {
         const int32_t height = 3;
-        Bytes y(width * height), cb(width * height), cr(width * height);
-        for (Bytes* plane : {&y, &cb, &cr})
-            for (auto& v : *plane)
-                v = static_cast<uint8_t>(random());
+        const auto [y, cb, cr] = randomPlanes(random, width * height);
         const Bytes generic3 = toPixels(generic.yccToRgb, y, cb, cr, width, height);
+        for (int32_t i = 0; i < width * height; ++i)
+            ASSERT_EQ(Bytes(generic3.begin() + 3 * i, generic3.begin() + 3 * i + 3),
+                      toPixels(generic.yccToRgb, Bytes{y[i]}, Bytes{cb[i]}, Bytes{cr[i]}, 1))
+                << "width " << width << " pixel " << i;
         const Bytes reference = toPixels(builds[1].yccToRgb, y, cb, cr, width, height);
         for (int b = 2; b < 4; ++b) {
             EXPECT_EQ(toPixels(builds[b].yccToRgb, y, cb, cr, width, height), reference)
