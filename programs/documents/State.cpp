@@ -57,7 +57,7 @@ State::~State()
     if (editor())
         editor()->cancelNet();
     // Chart elements that still run this program must not reach it any more.
-    for (StateBlock* block : QList<StateBlock*>(m_referrers))
+    for (StateBlock* block : referringBlocks())
         block->forgetState();
     deleteAll();
     delete m_view;
@@ -278,17 +278,49 @@ void State::announceEndTo(StateChart* starter)
 
 void State::reportEndTo(StateChart* starter)
 {
-    // The chart's elements leave the referrers only under this lock.
+    // The chart's elements leave the referrers only under this lock. Elements of other charts
+    // may go at any moment: they are only looked at under the referrers' own lock.
     const std::lock_guard locker(starter->transitionLock());
-    for (StateBlock* block : QList<StateBlock*>(m_referrers)) {
-        if (block->chart() == starter)
-            block->stateFinished();
+    QList<StateBlock*> startersBlocks;
+    {
+        const std::lock_guard referrersLocker(m_referrersLock);
+        for (StateBlock* block : m_referrers) {
+            if (block->chart() == starter)
+                startersBlocks.append(block);
+        }
     }
+    for (StateBlock* block : startersBlocks)
+        block->stateFinished();
     starter->endReportPending(-1);
+}
+
+QList<StateBlock*> State::referringBlocks() const
+{
+    const std::lock_guard locker(m_referrersLock);
+    return m_referrers;
+}
+
+bool State::isReferenced() const
+{
+    const std::lock_guard locker(m_referrersLock);
+    return !m_referrers.isEmpty();
+}
+
+void State::addReferrer(StateBlock* block)
+{
+    const std::lock_guard locker(m_referrersLock);
+    m_referrers.append(block);
+}
+
+void State::removeReferrer(StateBlock* block)
+{
+    const std::lock_guard locker(m_referrersLock);
+    m_referrers.removeOne(block);
 }
 
 QList<StateChart*> State::referringCharts() const
 {
+    const std::lock_guard locker(m_referrersLock);
     QList<StateChart*> charts;
     for (StateBlock* block : m_referrers)
         charts.append(block->chart());

@@ -77,10 +77,12 @@ public:
     void deleteNode(Node* node);
     QList<Node*> constNodes() const;
 
-    QList<StateBlock*> referringBlocks() const { return m_referrers; }
-    bool isReferenced() const { return !m_referrers.isEmpty(); }
-    void addReferrer(StateBlock* block) { m_referrers.append(block); }
-    void removeReferrer(StateBlock* block) { m_referrers.removeOne(block); }
+    // The chart elements that run this program. Changed on the GUI thread while a program ending
+    // on the cycle thread may read them, hence the lock.
+    QList<StateBlock*> referringBlocks() const;
+    bool isReferenced() const;
+    void addReferrer(StateBlock* block);
+    void removeReferrer(StateBlock* block);
     QList<StateChart*> referringCharts() const;
     StateChart* runningReferringChart() const;
     StateChart* steppedReferringChart() const;
@@ -114,6 +116,7 @@ private:
     std::atomic<int> m_mode {Parallel};
     bool m_showSortIndex = false;
     QList<StateBlock*> m_referrers;
+    mutable std::mutex m_referrersLock;
     int m_size0 = 0;
     int m_size1 = 0;
     std::atomic<StateProcessor*> m_listedBy {nullptr};
