@@ -66,7 +66,6 @@ QString ShellStartup::chooseLanguage(const QString& localeName, QTranslator& tra
 void ShellStartup::createShell(const CommandLine& line)
 {
     ShellServices::install(m_services);
-    keyFilter = new KeyFilter;
     chooseApplicationFont();
     comCenter = new ComCenter;
     m_robotCamera = std::make_unique<RobotCamera>(*comCenter->com(), CameraCenter::current());
@@ -78,6 +77,8 @@ void ShellStartup::createShell(const CommandLine& line)
     readSettings(*comCenter, fileHistory);
     if (!chooseLanguage(QLocale::system().name(), m_languageTranslator).isEmpty())
         QApplication::installTranslator(&m_languageTranslator);
+    // After the font and the language: the demo overlay draws its key tiles once, when made.
+    keyFilter = new KeyFilter;
     registerFunctionBlocks();
     registerRobotBlocks();
     registerVisionBlocks();

@@ -111,7 +111,6 @@ void ClockTabBar::updateClock(StateBase* state)
     if (index < 0)
         return;
     setTabIcon(index, QIcon(clockPixmap(state, index == currentIndex())));
-    update();
 }
 
 void ClockTabBar::tabSelected(int index)
