@@ -127,8 +127,8 @@ void storeFlatBlock(int16_t dc, uint16_t step, uint8_t* destination, int32_t des
 // ---- The inverse transform in SSE2 -------------------------------------------------------------
 // Eight 16-bit inputs of one position k for eight columns (or rows) at once; the sums are kept in
 // two halves of four 32-bit lanes. Every product is taken modulo 2^32 like Wrap32: a weight above
-// 32767 is split into a 16-bit weight and a multiple of 65536, and pairs of products come from one
-// multiply-add, whose wrap on overflow is that of the scalar sum.
+// 32767 is halved (and the sum doubled) or split over two lanes, and pairs of products come from
+// one multiply-add, whose wrap on overflow is that of the scalar sum.
 
 struct Lanes32 {
     __m128i low, high;
@@ -143,25 +143,42 @@ inline Lanes32 sub(Lanes32 a, Lanes32 b)
     return {_mm_sub_epi32(a.low, b.low), _mm_sub_epi32(a.high, b.high)};
 }
 
-// a * wa + b * wb of each lane.
-inline Lanes32 multiplyAdd(__m128i a, __m128i b, int16_t wa, int16_t wb)
+// x * 2^15 of the 16-bit lanes, in 32 bits: each lane put in the high half of a 32-bit lane is
+// x * 2^16, and an arithmetic shift right by one halves it exactly.
+inline Lanes32 widenTimes32768(__m128i v)
 {
-    const __m128i weights = _mm_set1_epi32(static_cast<uint16_t>(wa) | (static_cast<int32_t>(wb) << 16));
-    return {_mm_madd_epi16(_mm_unpacklo_epi16(a, b), weights),
-            _mm_madd_epi16(_mm_unpackhi_epi16(a, b), weights)};
+    const __m128i zero = _mm_setzero_si128();
+    return {_mm_srai_epi32(_mm_unpacklo_epi16(zero, v), 1), _mm_srai_epi32(_mm_unpackhi_epi16(zero, v), 1)};
 }
 
-// v * 2^shift (15 or 16) of the 16-bit lanes, in 32 bits: each lane put in the high half of a
-// 32-bit lane is v * 2^16, and an arithmetic shift right by one halves it exactly.
-template <int shift> inline Lanes32 widenShifted(__m128i v)
+// Two registers of eight 16-bit inputs as pairs (a, b) in 32-bit lanes, each pair ready for any
+// number of multiply-adds.
+struct Pairs {
+    __m128i low, high;
+};
+
+inline Pairs paired(__m128i a, __m128i b)
 {
-    static_assert(shift == 15 || shift == 16);
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i low = _mm_unpacklo_epi16(zero, v), high = _mm_unpackhi_epi16(zero, v);
-    if constexpr (shift == 16)
-        return {low, high};
-    else
-        return {_mm_srai_epi32(low, 1), _mm_srai_epi32(high, 1)};
+    return {_mm_unpacklo_epi16(a, b), _mm_unpackhi_epi16(a, b)};
+}
+
+// a * wa + b * wb of each lane.
+inline Lanes32 multiplyAdd(Pairs p, int16_t wa, int16_t wb)
+{
+    const __m128i weights = _mm_set1_epi32(static_cast<uint16_t>(wa) | (static_cast<int32_t>(wb) << 16));
+    return {_mm_madd_epi16(p.low, weights), _mm_madd_epi16(p.high, weights)};
+}
+
+// 2 * v, modulo 2^32 like the scalar sums: a weight above 32767 halved fits a multiply-add.
+inline Lanes32 doubled(Lanes32 v)
+{
+    return {_mm_slli_epi32(v.low, 1), _mm_slli_epi32(v.high, 1)};
+}
+
+// b of each pair, sign-extended to 32 bits.
+inline Lanes32 second(Pairs p)
+{
+    return {_mm_srai_epi32(p.low, 16), _mm_srai_epi32(p.high, 16)};
 }
 
 // The low 32 bits of v * c (0 <= c < 32768) from 16-bit multiplies: with v = high * 2^16 + low
@@ -197,23 +214,6 @@ template <int shift, bool wrap> inline __m128i roundedLanes(Lanes32 v)
     return _mm_packs_epi32(low16(v.low), low16(v.high));
 }
 
-// x * (wa + wb) of each lane as one multiply-add of the lane with itself: the weight of the
-// sum does not fit 16 bits, its two parts do.
-struct SelfPairs {
-    __m128i low, high;
-};
-
-inline SelfPairs selfPairs(__m128i x)
-{
-    return {_mm_unpacklo_epi16(x, x), _mm_unpackhi_epi16(x, x)};
-}
-
-inline Lanes32 multiplied(SelfPairs x, int16_t wa, int16_t wb)
-{
-    const __m128i weights = _mm_set1_epi32(static_cast<uint16_t>(wa) | (static_cast<int32_t>(wb) << 16));
-    return {_mm_madd_epi16(x.low, weights), _mm_madd_epi16(x.high, weights)};
-}
-
 // The even and odd sums of inverseSums before the final butterflies.
 struct LaneSums {
     Lanes32 t0, t1, t2, t3, pOdd, qOdd, c, d;
@@ -221,32 +221,35 @@ struct LaneSums {
 
 inline LaneSums laneSums(const __m128i x[8])
 {
-    const Lanes32 x0 = widenShifted<15>(x[0]), x4 = widenShifted<15>(x[4]);
-    // t3 = x2 * 42814 + x6 * 17734, t2 = x2 * 17734 - x6 * 42813.
-    return {add(x0, x4),
-            sub(x0, x4),
-            sub(multiplyAdd(x[2], x[6], 17734, 22723), widenShifted<16>(x[6])),
-            add(multiplyAdd(x[2], x[6], -22722, 17734), widenShifted<16>(x[2])),
-            multiplyAdd(x[3], x[5], 27246, 18205),
-            multiplyAdd(x[3], x[5], -18205, 27246),
-            multiplyAdd(x[1], x[7], 32139, 6393),
-            multiplyAdd(x[1], x[7], 6393, -32138)};
+    const Pairs p04 = paired(x[0], x[4]), p26 = paired(x[2], x[6]);
+    const Pairs p35 = paired(x[3], x[5]), p17 = paired(x[1], x[7]);
+    // t0 = (x0 + x4) * 32768, t1 = (x0 - x4) * 32768, t3 = x2 * 42814 + x6 * 17734 and
+    // t2 = x2 * 17734 - x6 * 42813, the weights halved to fit and the products doubled.
+    return {doubled(multiplyAdd(p04, 16384, 16384)),
+            doubled(multiplyAdd(p04, 16384, -16384)),
+            sub(doubled(multiplyAdd(p26, 8867, -21406)), second(p26)),
+            doubled(multiplyAdd(p26, 21407, 8867)),
+            multiplyAdd(p35, 27246, 18205),
+            multiplyAdd(p35, -18205, 27246),
+            multiplyAdd(p17, 32139, 6393),
+            multiplyAdd(p17, 6393, -32138)};
 }
 
 // laneSums when x4..x7 are zero, as they are in most blocks of a photograph: the same values
-// (every product fits 32 bits either way), with half the multiplies.
+// (every product fits 32 bits either way), with half the multiplies. Each input is paired with
+// itself, so a weight above 32767 is split over the pair.
 inline LaneSums laneSumsOfFirstFour(const __m128i x[8])
 {
-    const Lanes32 x0 = widenShifted<15>(x[0]);
-    const SelfPairs x1 = selfPairs(x[1]), x2 = selfPairs(x[2]), x3 = selfPairs(x[3]);
+    const Lanes32 x0 = widenTimes32768(x[0]);
+    const Pairs x1 = paired(x[1], x[1]), x2 = paired(x[2], x[2]), x3 = paired(x[3], x[3]);
     return {x0,
             x0,
-            multiplied(x2, 17734, 0),
-            multiplied(x2, 32767, 10047),
-            multiplied(x3, 27246, 0),
-            multiplied(x3, -18205, 0),
-            multiplied(x1, 32139, 0),
-            multiplied(x1, 6393, 0)};
+            multiplyAdd(x2, 17734, 0),
+            multiplyAdd(x2, 32767, 10047),
+            multiplyAdd(x3, 27246, 0),
+            multiplyAdd(x3, -18205, 0),
+            multiplyAdd(x1, 32139, 0),
+            multiplyAdd(x1, 6393, 0)};
 }
 
 // inverseSums of eight columns at once, each output rounded as soon as it is made (fewer
@@ -304,6 +307,53 @@ inline __m128i dequantizedRow(const int16_t* coefficients, const uint16_t* steps
     return _mm_packs_epi32(_mm_unpacklo_epi16(low, high), _mm_unpackhi_epi16(low, high));
 }
 
+// dequantized() of the first rows of a block. A product fits 16 bits when its high half is the
+// sign of its low half; when one does not, the rows are taken again with saturation.
+inline void dequantizeRows(const int16_t* coefficients, const uint16_t* steps, __m128i x[8], int rows)
+{
+    __m128i outside = _mm_setzero_si128();
+    for (int k = 0; k < rows; ++k) {
+        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(coefficients + 8 * k));
+        const __m128i q = _mm_loadu_si128(reinterpret_cast<const __m128i*>(steps + 8 * k));
+        const __m128i low = _mm_mullo_epi16(c, q), high = _mm_mulhi_epi16(c, q);
+        outside = _mm_or_si128(outside, _mm_xor_si128(high, _mm_srai_epi16(low, 15)));
+        x[k] = low;
+    }
+    if (__builtin_expect(!allZero(outside), 0))
+        for (int k = 0; k < rows; ++k)
+            x[k] = dequantizedRow(coefficients + 8 * k, steps + 8 * k);
+}
+
+// Two rows of eight bytes: the low half of the register, then the high half.
+inline void storeBytes(uint8_t* row, uint8_t* nextRow, __m128i rowsPair)
+{
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(row), rowsPair);
+    _mm_storeh_pd(reinterpret_cast<double*>(nextRow), _mm_castsi128_pd(rowsPair));
+}
+
+// Stores the row pass's results, column k of every row in x[k] (each in -1024..1023): level
+// shifted, clamped by the unsigned pack and turned back into rows as bytes, which takes half the
+// shuffles of turning the 16-bit values.
+void storeColumns(const __m128i x[8], uint8_t* destination, int32_t destinationStep)
+{
+    const __m128i levelShift = _mm_set1_epi16(128);
+    const auto bytes = [&](int a, int b) {
+        return _mm_packus_epi16(_mm_add_epi16(x[a], levelShift), _mm_add_epi16(x[b], levelShift));
+    };
+    const __m128i c04 = bytes(0, 4), c15 = bytes(1, 5), c26 = bytes(2, 6), c37 = bytes(3, 7);
+    // Byte pairs (columns 0 1, 4 5, 2 3, 6 7) of rows 0..7, then quads of rows 0..3 and 4..7.
+    const __m128i c01 = _mm_unpacklo_epi8(c04, c15), c45 = _mm_unpackhi_epi8(c04, c15);
+    const __m128i c23 = _mm_unpacklo_epi8(c26, c37), c67 = _mm_unpackhi_epi8(c26, c37);
+    const __m128i left03 = _mm_unpacklo_epi16(c01, c23), left47 = _mm_unpackhi_epi16(c01, c23);
+    const __m128i right03 = _mm_unpacklo_epi16(c45, c67), right47 = _mm_unpackhi_epi16(c45, c67);
+    const __m128i rows[4] = {_mm_unpacklo_epi32(left03, right03), _mm_unpackhi_epi32(left03, right03),
+                             _mm_unpacklo_epi32(left47, right47), _mm_unpackhi_epi32(left47, right47)};
+    for (int pair = 0; pair < 4; ++pair) {
+        uint8_t* out = destination + static_cast<ptrdiff_t>(2 * pair) * destinationStep;
+        storeBytes(out, out + destinationStep, rows[pair]);
+    }
+}
+
 // The column pass (shift 12) and the row pass (shift 21) with the level-shifting store. A pass
 // whose inputs 4..7 are zero (coefficient rows 4..7 for the columns; columns 4..7, which stay
 // zero through the column pass, for the rows) takes the shorter sums.
@@ -316,8 +366,7 @@ void inverseTransformSse2(const int16_t* coefficients, const uint16_t* steps, ui
                              _mm_or_si128(_mm_loadu_si128(rows + 6), _mm_loadu_si128(rows + 7))));
     __m128i x[8];
     const int dequantizedRows = lowerRowsZero ? 4 : 8;
-    for (int k = 0; k < dequantizedRows; ++k)
-        x[k] = dequantizedRow(coefficients + 8 * k, steps + 8 * k);
+    dequantizeRows(coefficients, steps, x, dequantizedRows);
     for (int k = dequantizedRows; k < 8; ++k)
         x[k] = _mm_setzero_si128();
     const __m128i anyInColumn =
@@ -327,17 +376,7 @@ void inverseTransformSse2(const int16_t* coefficients, const uint16_t* steps, ui
     inverseTransformLanes<columnShift, true>(x, lowerRowsZero);
     transpose8x8(x);
     inverseTransformLanes<rowShift, false>(x, rightColumnsZero);
-    // Row results lie in -1024..1023: + 128 and the unsigned pack give levelShifted().
-    const __m128i levelShift = _mm_set1_epi16(128);
-    for (int k = 0; k < 8; ++k)
-        x[k] = _mm_add_epi16(x[k], levelShift);
-    transpose8x8(x);
-    for (int row = 0; row < 8; row += 2) {
-        const __m128i bytes = _mm_packus_epi16(x[row], x[row + 1]);
-        uint8_t* out = destination + static_cast<ptrdiff_t>(row) * destinationStep;
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), bytes);
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + destinationStep), _mm_srli_si128(bytes, 8));
-    }
+    storeColumns(x, destination, destinationStep);
 }
 
 struct ForwardOutputs {
