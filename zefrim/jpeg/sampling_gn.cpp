@@ -36,13 +36,16 @@ inline __m128i shiftedInFromAbove(__m128i sums, __m128i above)
     return _mm_or_si128(_mm_srli_si128(sums, 2), _mm_slli_si128(above, 14));
 }
 
-// The even and odd outputs of eight pairs, interleaved in sixteen bytes.
+// The even and odd outputs of eight pairs, interleaved in sixteen bytes. Each output is at most
+// (4 * 1020 + 8) >> 4 = 255, so the odd one shifted into the high byte of its lane needs no pack.
 inline __m128i outputPairs(__m128i left, __m128i centre, __m128i right)
 {
     const __m128i centre3 = _mm_add_epi16(centre, _mm_add_epi16(centre, centre));
     const __m128i even = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(centre3, left), _mm_set1_epi16(8)), 4);
-    const __m128i odd = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(centre3, right), _mm_set1_epi16(7)), 4);
-    return _mm_unpacklo_epi8(_mm_packus_epi16(even, even), _mm_packus_epi16(odd, odd));
+    const __m128i oddHigh =
+        _mm_and_si128(_mm_slli_epi16(_mm_add_epi16(_mm_add_epi16(centre3, right), _mm_set1_epi16(7)), 4),
+                      _mm_set1_epi16(static_cast<int16_t>(0xFF00)));
+    return _mm_or_si128(even, oddHigh);
 }
 
 void upRowH2V2Sse2(const uint8_t* nearRow, const uint8_t* farRow, uint8_t* out, int32_t width)
