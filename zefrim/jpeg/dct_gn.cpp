@@ -125,60 +125,72 @@ void storeFlatBlock(int16_t dc, uint16_t step, uint8_t* destination, int32_t des
 }
 
 // ---- The inverse transform in SSE2 -------------------------------------------------------------
-// Eight 16-bit inputs of one position k for eight columns (or rows) at once; the sums are kept in
-// two halves of four 32-bit lanes. Every product is taken modulo 2^32 like Wrap32: a weight above
-// 32767 is halved (and the sum doubled) or split over two lanes, and pairs of products come from
-// one multiply-add, whose wrap on overflow is that of the scalar sum.
+// Each pass takes eight 16-bit inputs of one position k for eight columns (or rows) and works on
+// them in two halves of four, in 32-bit lanes. Every product is taken modulo 2^32 like Wrap32: a
+// weight above 32767 is halved (and the sum doubled) or split over a pair, and pairs of products
+// come from one multiply-add, whose wrap on overflow is that of the scalar sum.
 
-struct Lanes32 {
-    __m128i low, high;
+// A pass's inputs for four columns, in pairs (a, b) of 32-bit lanes: (x0, x4), (x2, x6), (x3, x5)
+// and (x1, x7), or each of x0..x3 with itself when x4..x7 are zero.
+struct PairedInputs {
+    __m128i p04, p26, p35, p17;
 };
 
-inline Lanes32 add(Lanes32 a, Lanes32 b)
+template <bool highHalf> inline __m128i interleaved(__m128i a, __m128i b)
 {
-    return {_mm_add_epi32(a.low, b.low), _mm_add_epi32(a.high, b.high)};
-}
-inline Lanes32 sub(Lanes32 a, Lanes32 b)
-{
-    return {_mm_sub_epi32(a.low, b.low), _mm_sub_epi32(a.high, b.high)};
+    return highHalf ? _mm_unpackhi_epi16(a, b) : _mm_unpacklo_epi16(a, b);
 }
 
-// x * 2^15 of the 16-bit lanes, in 32 bits: each lane put in the high half of a 32-bit lane is
-// x * 2^16, and an arithmetic shift right by one halves it exactly.
-inline Lanes32 widenTimes32768(__m128i v)
+template <bool highHalf, bool firstFour> inline PairedInputs pairedInputs(const __m128i x[8])
 {
-    const __m128i zero = _mm_setzero_si128();
-    return {_mm_srai_epi32(_mm_unpacklo_epi16(zero, v), 1), _mm_srai_epi32(_mm_unpackhi_epi16(zero, v), 1)};
+    if constexpr (firstFour)
+        return {interleaved<highHalf>(x[0], x[0]), interleaved<highHalf>(x[2], x[2]),
+                interleaved<highHalf>(x[3], x[3]), interleaved<highHalf>(x[1], x[1])};
+    else
+        return {interleaved<highHalf>(x[0], x[4]), interleaved<highHalf>(x[2], x[6]),
+                interleaved<highHalf>(x[3], x[5]), interleaved<highHalf>(x[1], x[7])};
 }
 
-// Two registers of eight 16-bit inputs as pairs (a, b) in 32-bit lanes, each pair ready for any
-// number of multiply-adds.
-struct Pairs {
-    __m128i low, high;
+// a * wa + b * wb of each pair.
+inline __m128i multiplyAdd(__m128i pairs, int16_t wa, int16_t wb)
+{
+    return _mm_madd_epi16(pairs,
+                          _mm_set1_epi32(static_cast<uint16_t>(wa) | (static_cast<int32_t>(wb) << 16)));
+}
+
+// The even and odd sums of inverseSums before the final butterflies.
+struct HalfSums {
+    __m128i t0, t1, t2, t3, pOdd, qOdd, c, d;
 };
 
-inline Pairs paired(__m128i a, __m128i b)
+// t0 = (x0 + x4) * 32768, t1 = (x0 - x4) * 32768, t2 = x2 * 17734 - x6 * 42813 and
+// t3 = x2 * 42814 + x6 * 17734, their weights halved to fit and the sums doubled. When x4..x7 are
+// zero, as in most blocks of a photograph, the same values (every product fits 32 bits either
+// way) take half the multiplies, a weight above 32767 split over the pair of one input.
+template <bool firstFour> inline HalfSums halfSums(const PairedInputs& p)
 {
-    return {_mm_unpacklo_epi16(a, b), _mm_unpackhi_epi16(a, b)};
-}
-
-// a * wa + b * wb of each lane.
-inline Lanes32 multiplyAdd(Pairs p, int16_t wa, int16_t wb)
-{
-    const __m128i weights = _mm_set1_epi32(static_cast<uint16_t>(wa) | (static_cast<int32_t>(wb) << 16));
-    return {_mm_madd_epi16(p.low, weights), _mm_madd_epi16(p.high, weights)};
-}
-
-// 2 * v, modulo 2^32 like the scalar sums: a weight above 32767 halved fits a multiply-add.
-inline Lanes32 doubled(Lanes32 v)
-{
-    return {_mm_slli_epi32(v.low, 1), _mm_slli_epi32(v.high, 1)};
-}
-
-// b of each pair, sign-extended to 32 bits.
-inline Lanes32 second(Pairs p)
-{
-    return {_mm_srai_epi32(p.low, 16), _mm_srai_epi32(p.high, 16)};
+    if constexpr (firstFour) {
+        const __m128i t0 = multiplyAdd(p.p04, 16384, 16384);
+        return {t0,
+                t0,
+                multiplyAdd(p.p26, 17734, 0),
+                multiplyAdd(p.p26, 32767, 10047),
+                multiplyAdd(p.p35, 27246, 0),
+                multiplyAdd(p.p35, -18205, 0),
+                multiplyAdd(p.p17, 32139, 0),
+                multiplyAdd(p.p17, 6393, 0)};
+    } else {
+        const auto doubled = [](__m128i v) { return _mm_slli_epi32(v, 1); };
+        const __m128i x6 = _mm_srai_epi32(p.p26, 16);
+        return {doubled(multiplyAdd(p.p04, 16384, 16384)),
+                doubled(multiplyAdd(p.p04, 16384, -16384)),
+                _mm_sub_epi32(doubled(multiplyAdd(p.p26, 8867, -21406)), x6),
+                doubled(multiplyAdd(p.p26, 21407, 8867)),
+                multiplyAdd(p.p35, 27246, 18205),
+                multiplyAdd(p.p35, -18205, 27246),
+                multiplyAdd(p.p17, 32139, 6393),
+                multiplyAdd(p.p17, 6393, -32138)};
+    }
 }
 
 // The low 32 bits of v * c (0 <= c < 32768) from 16-bit multiplies: with v = high * 2^16 + low
@@ -193,135 +205,93 @@ inline __m128i multiplyLow32(__m128i v, uint16_t c)
 }
 
 // ((a + b + 2048) >> 12) * 5793.
-inline Lanes32 scaledOddTerm(Lanes32 a, Lanes32 b)
+inline __m128i scaledOddTerm(__m128i a, __m128i b)
 {
-    const __m128i bias = _mm_set1_epi32(2048);
-    return {multiplyLow32(_mm_srai_epi32(_mm_add_epi32(_mm_add_epi32(a.low, b.low), bias), 12), 5793),
-            multiplyLow32(_mm_srai_epi32(_mm_add_epi32(_mm_add_epi32(a.high, b.high), bias), 12), 5793)};
+    return multiplyLow32(_mm_srai_epi32(_mm_add_epi32(_mm_add_epi32(a, b), _mm_set1_epi32(2048)), 12), 5793);
 }
 
 // rounded<shift>: (v + 2^(shift - 1)) >> shift, its low 16 bits. Those bits are the high half of
 // the sum shifted left by 16 - shift, which a shift right by 16 brings down, in 16-bit range for
 // the saturating pack. The row pass's results lie in -1024..1023 and need no wrap.
-template <int shift, bool wrap> inline __m128i roundedLanes(Lanes32 v)
+template <int shift, bool wrap> inline __m128i roundedLanes(__m128i v)
 {
     static_assert(!wrap || shift <= 16);
-    const __m128i bias = _mm_set1_epi32(1 << (shift - 1));
-    const auto low16 = [&](__m128i w) {
-        const __m128i sum = _mm_add_epi32(w, bias);
-        return wrap ? _mm_srai_epi32(_mm_slli_epi32(sum, 16 - shift), 16) : _mm_srai_epi32(sum, shift);
-    };
-    return _mm_packs_epi32(low16(v.low), low16(v.high));
+    const __m128i sum = _mm_add_epi32(v, _mm_set1_epi32(1 << (shift - 1)));
+    return wrap ? _mm_srai_epi32(_mm_slli_epi32(sum, 16 - shift), 16) : _mm_srai_epi32(sum, shift);
 }
 
-// The even and odd sums of inverseSums before the final butterflies.
-struct LaneSums {
-    Lanes32 t0, t1, t2, t3, pOdd, qOdd, c, d;
+// The even and odd terms whose sum and difference are outputs i and 7 - i.
+struct Butterfly {
+    __m128i even, odd;
 };
 
-inline LaneSums laneSums(const __m128i x[8])
+inline Butterfly butterfly(const HalfSums& s, int i)
 {
-    const Pairs p04 = paired(x[0], x[4]), p26 = paired(x[2], x[6]);
-    const Pairs p35 = paired(x[3], x[5]), p17 = paired(x[1], x[7]);
-    // t0 = (x0 + x4) * 32768, t1 = (x0 - x4) * 32768, t3 = x2 * 42814 + x6 * 17734 and
-    // t2 = x2 * 17734 - x6 * 42813, the weights halved to fit and the products doubled.
-    return {doubled(multiplyAdd(p04, 16384, 16384)),
-            doubled(multiplyAdd(p04, 16384, -16384)),
-            sub(doubled(multiplyAdd(p26, 8867, -21406)), second(p26)),
-            doubled(multiplyAdd(p26, 21407, 8867)),
-            multiplyAdd(p35, 27246, 18205),
-            multiplyAdd(p35, -18205, 27246),
-            multiplyAdd(p17, 32139, 6393),
-            multiplyAdd(p17, 6393, -32138)};
-}
-
-// laneSums when x4..x7 are zero, as they are in most blocks of a photograph: the same values
-// (every product fits 32 bits either way), with half the multiplies. Each input is paired with
-// itself, so a weight above 32767 is split over the pair.
-inline LaneSums laneSumsOfFirstFour(const __m128i x[8])
-{
-    const Lanes32 x0 = widenTimes32768(x[0]);
-    const Pairs x1 = paired(x[1], x[1]), x2 = paired(x[2], x[2]), x3 = paired(x[3], x[3]);
-    return {x0,
-            x0,
-            multiplyAdd(x2, 17734, 0),
-            multiplyAdd(x2, 32767, 10047),
-            multiplyAdd(x3, 27246, 0),
-            multiplyAdd(x3, -18205, 0),
-            multiplyAdd(x1, 32139, 0),
-            multiplyAdd(x1, 6393, 0)};
-}
-
-// inverseSums of eight columns at once, each output rounded as soon as it is made (fewer
-// registers live at a time).
-template <int shift, bool wrap> inline void inverseTransformLanes(__m128i x[8], const LaneSums& s)
-{
-    const Lanes32 e0 = add(s.t0, s.t3), o0 = scaledOddTerm(s.pOdd, s.c);
-    x[0] = roundedLanes<shift, wrap>(add(e0, o0));
-    x[7] = roundedLanes<shift, wrap>(sub(e0, o0));
-    const Lanes32 e3 = sub(s.t0, s.t3), o3 = scaledOddTerm(s.qOdd, s.d);
-    x[3] = roundedLanes<shift, wrap>(add(e3, o3));
-    x[4] = roundedLanes<shift, wrap>(sub(e3, o3));
-    const Lanes32 e1 = add(s.t1, s.t2), o1 = sub(sub(add(s.c, s.d), s.pOdd), s.qOdd);
-    x[1] = roundedLanes<shift, wrap>(add(e1, o1));
-    x[6] = roundedLanes<shift, wrap>(sub(e1, o1));
-    const Lanes32 e2 = sub(s.t1, s.t2), o2 = sub(sub(add(s.c, s.qOdd), s.pOdd), s.d);
-    x[2] = roundedLanes<shift, wrap>(add(e2, o2));
-    x[5] = roundedLanes<shift, wrap>(sub(e2, o2));
-}
-
-template <int shift, bool wrap> inline void inverseTransformLanes(__m128i x[8], bool lastFourZero)
-{
-    if (lastFourZero)
-        inverseTransformLanes<shift, wrap>(x, laneSumsOfFirstFour(x));
-    else
-        inverseTransformLanes<shift, wrap>(x, laneSums(x));
-}
-
-inline void transpose8x8(__m128i m[8])
-{
-    const __m128i a0 = _mm_unpacklo_epi16(m[0], m[1]), a1 = _mm_unpackhi_epi16(m[0], m[1]);
-    const __m128i a2 = _mm_unpacklo_epi16(m[2], m[3]), a3 = _mm_unpackhi_epi16(m[2], m[3]);
-    const __m128i a4 = _mm_unpacklo_epi16(m[4], m[5]), a5 = _mm_unpackhi_epi16(m[4], m[5]);
-    const __m128i a6 = _mm_unpacklo_epi16(m[6], m[7]), a7 = _mm_unpackhi_epi16(m[6], m[7]);
-    const __m128i b0 = _mm_unpacklo_epi32(a0, a2), b1 = _mm_unpackhi_epi32(a0, a2);
-    const __m128i b2 = _mm_unpacklo_epi32(a1, a3), b3 = _mm_unpackhi_epi32(a1, a3);
-    const __m128i b4 = _mm_unpacklo_epi32(a4, a6), b5 = _mm_unpackhi_epi32(a4, a6);
-    const __m128i b6 = _mm_unpacklo_epi32(a5, a7), b7 = _mm_unpackhi_epi32(a5, a7);
-    m[0] = _mm_unpacklo_epi64(b0, b4);
-    m[1] = _mm_unpackhi_epi64(b0, b4);
-    m[2] = _mm_unpacklo_epi64(b1, b5);
-    m[3] = _mm_unpackhi_epi64(b1, b5);
-    m[4] = _mm_unpacklo_epi64(b2, b6);
-    m[5] = _mm_unpackhi_epi64(b2, b6);
-    m[6] = _mm_unpacklo_epi64(b3, b7);
-    m[7] = _mm_unpackhi_epi64(b3, b7);
-}
-
-// dequantized() of a row of eight coefficients: the product saturated to 16 bits.
-inline __m128i dequantizedRow(const int16_t* coefficients, const uint16_t* steps)
-{
-    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(coefficients));
-    const __m128i q = _mm_loadu_si128(reinterpret_cast<const __m128i*>(steps));
-    const __m128i low = _mm_mullo_epi16(c, q), high = _mm_mulhi_epi16(c, q);
-    return _mm_packs_epi32(_mm_unpacklo_epi16(low, high), _mm_unpackhi_epi16(low, high));
-}
-
-// dequantized() of the first rows of a block. A product fits 16 bits when its high half is the
-// sign of its low half; when one does not, the rows are taken again with saturation.
-inline void dequantizeRows(const int16_t* coefficients, const uint16_t* steps, __m128i x[8], int rows)
-{
-    __m128i outside = _mm_setzero_si128();
-    for (int k = 0; k < rows; ++k) {
-        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(coefficients + 8 * k));
-        const __m128i q = _mm_loadu_si128(reinterpret_cast<const __m128i*>(steps + 8 * k));
-        const __m128i low = _mm_mullo_epi16(c, q), high = _mm_mulhi_epi16(c, q);
-        outside = _mm_or_si128(outside, _mm_xor_si128(high, _mm_srai_epi16(low, 15)));
-        x[k] = low;
+    const auto sub = _mm_sub_epi32;
+    const auto add = _mm_add_epi32;
+    switch (i) {
+    case 0:
+        return {add(s.t0, s.t3), scaledOddTerm(s.pOdd, s.c)};
+    case 1:
+        return {add(s.t1, s.t2), sub(sub(add(s.c, s.d), s.pOdd), s.qOdd)};
+    case 2:
+        return {sub(s.t1, s.t2), sub(sub(add(s.c, s.qOdd), s.pOdd), s.d)};
+    default:
+        return {sub(s.t0, s.t3), scaledOddTerm(s.qOdd, s.d)};
     }
-    if (__builtin_expect(!allZero(outside), 0))
-        for (int k = 0; k < rows; ++k)
-            x[k] = dequantizedRow(coefficients + 8 * k, steps + 8 * k);
+}
+
+// inverseSums of four columns, each output rounded, y[k] in 32-bit lanes.
+struct HalfOutputs {
+    __m128i y[8];
+};
+
+template <int shift, bool wrap> inline HalfOutputs halfOutputs(const HalfSums& s)
+{
+    HalfOutputs out;
+    for (int i = 0; i < 4; ++i) {
+        const Butterfly b = butterfly(s, i);
+        out.y[i] = roundedLanes<shift, wrap>(_mm_add_epi32(b.even, b.odd));
+        out.y[7 - i] = roundedLanes<shift, wrap>(_mm_sub_epi32(b.even, b.odd));
+    }
+    return out;
+}
+
+template <int shift, bool wrap, bool highHalf, bool firstFour> inline HalfOutputs pass(const __m128i x[8])
+{
+    return halfOutputs<shift, wrap>(halfSums<firstFour>(pairedInputs<highHalf, firstFour>(x)));
+}
+
+// The column pass over four columns (the left or right half): their eight rows of results,
+// turned so that columns[c] holds column c's eight values, ready for the row pass.
+template <bool highHalf, bool firstFour> inline void columnHalf(const __m128i x[8], __m128i columns[8])
+{
+    const HalfOutputs out = pass<columnShift, true, highHalf, firstFour>(x);
+    const __m128i r01 = _mm_packs_epi32(out.y[0], out.y[1]), r23 = _mm_packs_epi32(out.y[2], out.y[3]);
+    const __m128i r45 = _mm_packs_epi32(out.y[4], out.y[5]), r67 = _mm_packs_epi32(out.y[6], out.y[7]);
+    // Rows 0 2 and 1 3 interleaved, then rows 0..3 of columns 0 1 and 2 3 (and so for rows 4..7).
+    const __m128i r02 = _mm_unpacklo_epi16(r01, r23), r13 = _mm_unpackhi_epi16(r01, r23);
+    const __m128i r46 = _mm_unpacklo_epi16(r45, r67), r57 = _mm_unpackhi_epi16(r45, r67);
+    const __m128i upper01 = _mm_unpacklo_epi16(r02, r13), upper23 = _mm_unpackhi_epi16(r02, r13);
+    const __m128i lower01 = _mm_unpacklo_epi16(r46, r57), lower23 = _mm_unpackhi_epi16(r46, r57);
+    __m128i* half = columns + (highHalf ? 4 : 0);
+    half[0] = _mm_unpacklo_epi64(upper01, lower01);
+    half[1] = _mm_unpackhi_epi64(upper01, lower01);
+    half[2] = _mm_unpacklo_epi64(upper23, lower23);
+    half[3] = _mm_unpackhi_epi64(upper23, lower23);
+}
+
+// Columns 4..7 of zero coefficients stay zero through the column pass: only the left half is
+// worked out.
+template <bool firstFour> void columnPass(const __m128i x[8], bool rightColumnsZero, __m128i columns[8])
+{
+    columnHalf<false, firstFour>(x, columns);
+    if (rightColumnsZero) {
+        for (int k = 4; k < 8; ++k)
+            columns[k] = _mm_setzero_si128();
+    } else {
+        columnHalf<true, firstFour>(x, columns);
+    }
 }
 
 // Two rows of eight bytes: the low half of the register, then the high half.
@@ -354,6 +324,50 @@ void storeColumns(const __m128i x[8], uint8_t* destination, int32_t destinationS
     }
 }
 
+// The row pass over all eight rows, both halves of each output at once (fewer registers live),
+// with the level-shifting store.
+template <bool firstFour>
+void rowPass(const __m128i columns[8], uint8_t* destination, int32_t destinationStep)
+{
+    const HalfSums upper = halfSums<firstFour>(pairedInputs<false, firstFour>(columns));
+    const HalfSums lower = halfSums<firstFour>(pairedInputs<true, firstFour>(columns));
+    const auto rounded = [](__m128i v) { return roundedLanes<rowShift, false>(v); };
+    __m128i x[8];
+    for (int i = 0; i < 4; ++i) {
+        const Butterfly a = butterfly(upper, i), b = butterfly(lower, i);
+        x[i] = _mm_packs_epi32(rounded(_mm_add_epi32(a.even, a.odd)), rounded(_mm_add_epi32(b.even, b.odd)));
+        x[7 - i] =
+            _mm_packs_epi32(rounded(_mm_sub_epi32(a.even, a.odd)), rounded(_mm_sub_epi32(b.even, b.odd)));
+    }
+    storeColumns(x, destination, destinationStep);
+}
+
+// dequantized() of a row of eight coefficients: the product saturated to 16 bits.
+inline __m128i dequantizedRow(const int16_t* coefficients, const uint16_t* steps)
+{
+    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(coefficients));
+    const __m128i q = _mm_loadu_si128(reinterpret_cast<const __m128i*>(steps));
+    const __m128i low = _mm_mullo_epi16(c, q), high = _mm_mulhi_epi16(c, q);
+    return _mm_packs_epi32(_mm_unpacklo_epi16(low, high), _mm_unpackhi_epi16(low, high));
+}
+
+// dequantized() of the first rows of a block. A product fits 16 bits when its high half is the
+// sign of its low half; when one does not, the rows are taken again with saturation.
+inline void dequantizeRows(const int16_t* coefficients, const uint16_t* steps, __m128i x[8], int rows)
+{
+    __m128i outside = _mm_setzero_si128();
+    for (int k = 0; k < rows; ++k) {
+        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(coefficients + 8 * k));
+        const __m128i q = _mm_loadu_si128(reinterpret_cast<const __m128i*>(steps + 8 * k));
+        const __m128i low = _mm_mullo_epi16(c, q), high = _mm_mulhi_epi16(c, q);
+        outside = _mm_or_si128(outside, _mm_xor_si128(high, _mm_srai_epi16(low, 15)));
+        x[k] = low;
+    }
+    if (__builtin_expect(!allZero(outside), 0))
+        for (int k = 0; k < rows; ++k)
+            x[k] = dequantizedRow(coefficients + 8 * k, steps + 8 * k);
+}
+
 // The column pass (shift 12) and the row pass (shift 21) with the level-shifting store. A pass
 // whose inputs 4..7 are zero (coefficient rows 4..7 for the columns; columns 4..7, which stay
 // zero through the column pass, for the rows) takes the shorter sums.
@@ -373,10 +387,15 @@ void inverseTransformSse2(const int16_t* coefficients, const uint16_t* steps, ui
         _mm_or_si128(_mm_or_si128(_mm_or_si128(x[0], x[1]), _mm_or_si128(x[2], x[3])),
                      _mm_or_si128(_mm_or_si128(x[4], x[5]), _mm_or_si128(x[6], x[7])));
     const bool rightColumnsZero = allZero(_mm_unpackhi_epi64(anyInColumn, anyInColumn));
-    inverseTransformLanes<columnShift, true>(x, lowerRowsZero);
-    transpose8x8(x);
-    inverseTransformLanes<rowShift, false>(x, rightColumnsZero);
-    storeColumns(x, destination, destinationStep);
+    __m128i columns[8];
+    if (lowerRowsZero)
+        columnPass<true>(x, rightColumnsZero, columns);
+    else
+        columnPass<false>(x, rightColumnsZero, columns);
+    if (rightColumnsZero)
+        rowPass<true>(columns, destination, destinationStep);
+    else
+        rowPass<false>(columns, destination, destinationStep);
 }
 
 struct ForwardOutputs {
