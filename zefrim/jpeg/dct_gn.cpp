@@ -298,7 +298,8 @@ template <bool firstFour> void columnPass(const __m128i x[8], bool rightColumnsZ
 inline void storeBytes(uint8_t* row, uint8_t* nextRow, __m128i rowsPair)
 {
     _mm_storel_epi64(reinterpret_cast<__m128i*>(row), rowsPair);
-    _mm_storeh_pd(reinterpret_cast<double*>(nextRow), _mm_castsi128_pd(rowsPair));
+    // movhps: a store of the high half to any address (the double form is an aligned C store).
+    _mm_storeh_pi(reinterpret_cast<__m64*>(nextRow), _mm_castsi128_ps(rowsPair));
 }
 
 // Stores the row pass's results, column k of every row in x[k] (each in -1024..1023): level

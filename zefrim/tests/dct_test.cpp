@@ -238,8 +238,15 @@ TEST(DctQuantInv, GenericEntryEqualsItsRoutinesInTurn)
                   StatusOk);
         ASSERT_EQ(idct8x8_gn(work), StatusOk);
         storeLevelShift16s8u_gn(work, 16, expected.data(), 8, 8, 8);
-        ASSERT_EQ(inverse(zfmiDCTQuantInv8x8LS_JPEG_16s8u_C1R_gn, block, steps), expected)
-            << "round " << round;
+        // Written as into a plane: at an odd address, with an odd step.
+        constexpr int step = 11;
+        uint8_t plane[3 + 7 * step + 8];
+        ASSERT_EQ(zfmiDCTQuantInv8x8LS_JPEG_16s8u_C1R_gn(block.data(), plane + 3, step, steps.data()),
+                  StatusOk);
+        Pixels written;
+        for (int y = 0; y < 8; ++y)
+            std::copy_n(plane + 3 + step * y, 8, written.begin() + 8 * y);
+        ASSERT_EQ(written, expected) << "round " << round;
     }
 }
 
