@@ -81,7 +81,8 @@ private:
     void handleInfo();
     ComCenterCamera& cameraSide() const;
 
-    std::atomic<bool> imageLoopActive {false};
+    // Cleared to end the camera side's wait for a frame; set again by the wait that the stop ends.
+    std::atomic<bool> imageLoopActive {true};
     QString m_hostName {QLatin1String("")};
     QStringList m_hostnameList;
     unsigned m_connectionCount = 0;

@@ -28,14 +28,17 @@ void ComCenterCamera::endImageLoop()
 void ComCenterCamera::receiveImage(KelmarisCom& com, std::atomic<bool>& imageLoopActive)
 {
     // Without camera users no frames are asked for, so there is nothing to wait for.
-    imageLoopActive.store(numberOfUsers() > 0);
-    do {
+    const bool waitForFrame = numberOfUsers() > 0;
+    for (;;) {
         if (const KelmarisImage* frame = com.lockImage()) {
             lastImageSize.store(static_cast<unsigned>(frame->size));
             com.unlockImage();
             return;
         }
-        if (imageLoopActive.load())
-            PerformanceTimer::sleep(framePollMs);
-    } while (com.isConnected() && imageLoopActive.load());
+        // A stop is taken by the wait it ends, never overwritten: one that came just before
+        // this call ends it at once.
+        if (!waitForFrame || !com.isConnected() || !imageLoopActive.exchange(true))
+            return;
+        PerformanceTimer::sleep(framePollMs);
+    }
 }

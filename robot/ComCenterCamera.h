@@ -24,10 +24,10 @@ public:
     virtual int numberOfUsers() const;
     // GUI thread.
     virtual Parameters parameters() const;
-    // Image thread: one intake pass as long as imageLoopActive stays set; the default
-    // takes a frame, records its size and gives it back, and waits for one only while
-    // camera blocks run.
+    // Image thread: one intake pass until imageLoopActive is found cleared (a stop, which the
+    // pass takes back by setting it again); the default takes a frame, records its size and
+    // gives it back, and waits for one only while camera blocks run.
     virtual void receiveImage(KelmarisCom& com, std::atomic<bool>& imageLoopActive);
-    // Any thread: makes a waiting receiveImage() return.
+    // Any thread: makes a waiting receiveImage() return, or the next one when none waits.
     virtual void endImageLoop();
 };

@@ -28,7 +28,6 @@ void RobotCamera::receiveImage(KelmarisCom& com, std::atomic<bool>& imageLoopAct
         ComCenterCamera::receiveImage(com, imageLoopActive);
         return;
     }
-    imageLoopActive.store(true);
     intake.receiveImage();
 }
 

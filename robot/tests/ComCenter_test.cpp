@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 constexpr int waitMs = 3000;
@@ -240,6 +243,34 @@ TEST_F(ComCenterLink, CameraParametersGoToTheRobot)
         EXPECT_EQ(seen.brightness, c.sent.brightness);
         EXPECT_EQ(seen.contrast, c.sent.contrast);
     }
+    link.centre.setCamera(nullptr);
+}
+
+// A camera whose blocks run: its pass waits for a frame, which this robot does not send
+// because no exchange asked for one.
+class WaitingCamera : public ComCenterCamera
+{
+public:
+    int numberOfUsers() const override { return 1; }
+};
+
+// A stop that comes just before the image thread's wait is not lost: the wait ends at once.
+TEST_F(ComCenterLink, StopBeforeTheImageWaitEndsIt)
+{
+    WaitingCamera camera;
+    link.centre.setCamera(&camera);
+    ASSERT_TRUE(link.connect());
+    link.centre.endImageLoop();
+    std::atomic<bool> returned {false};
+    std::thread imageThread([&] {
+        link.centre.receiveImage();
+        returned.store(true);
+    });
+    const bool endedByTheStop = waitUntil([&] { return returned.load(); }, waitMs);
+    if (!endedByTheStop)
+        link.robot.dropConnection(); // frees the wait
+    imageThread.join();
+    EXPECT_TRUE(endedByTheStop);
     link.centre.setCamera(nullptr);
 }
 

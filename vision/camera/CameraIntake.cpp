@@ -43,8 +43,9 @@ CameraIntake::~CameraIntake()
 
 void CameraIntake::receiveImage()
 {
-    imageLoopActive.store(true);
-    do {
+    // A stop is taken by the wait it ends, never overwritten: one that came just before this
+    // call ends it at once.
+    while (imageLoopActive.exchange(true)) {
         if (!source.isConnected())
             break;
         const CameraFrame* frame = source.lockImage();
@@ -63,7 +64,7 @@ void CameraIntake::receiveImage()
             return;
         }
         source.unlockImage();
-    } while (imageLoopActive.load());
+    }
     dropFrameImages();
 }
 

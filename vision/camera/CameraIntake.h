@@ -34,7 +34,7 @@ public:
     // Image thread: the frame image of a format: the stored handle to the first taker, a pool
     // copy to every later one; none when the frame has no image of that format.
     ImageHandle image(ColorFormat_t::colorFormat_t format);
-    // Any thread: makes a waiting receiveImage() return.
+    // Any thread: makes a waiting receiveImage() return, or the next one when none waits.
     void endImageLoop() { imageLoopActive.store(false); }
 
     // The intake camera blocks take their frames from: the one constructed last that still lives.
@@ -52,7 +52,8 @@ private:
     CameraCenter& center;
     JpegFrameDecoder jpegDecoder;
     std::map<ColorFormat_t::colorFormat_t, FrameImage> frameImages;
-    std::atomic<bool> imageLoopActive {false};
+    // Cleared by endImageLoop(); set again by the wait that the stop ends.
+    std::atomic<bool> imageLoopActive {true};
     static std::atomic<int> frameSize;
     static std::atomic<CameraIntake*> currentIntake;
 };

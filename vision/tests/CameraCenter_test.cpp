@@ -98,6 +98,18 @@ protected:
     int inUse() const { return pool.inUseCount(0) + pool.inUseCount(1) + pool.inUseCount(2); }
 };
 
+// A stop that comes just before the wait is not lost: the wait ends without looking for a
+// frame, and the stop is used up, so the next wait takes the next frame.
+TEST_F(IntakeFrames, StopBeforeTheWaitEndsIt)
+{
+    intake.endImageLoop();
+    intake.receiveImage();
+    EXPECT_TRUE(source.connected) << "the source was polled after the stop";
+    source.addJpeg(small);
+    intake.receiveImage();
+    EXPECT_EQ(source.locks, 1);
+}
+
 TEST_F(IntakeFrames, RgbFrameImageMatchesTheReferenceAndCarriesTheTag)
 {
     center.addUser(ColorFormat_t::RGB);
