@@ -1,7 +1,7 @@
 // 8x8 DCTs with quantisation, generic build: 32-bit fixed point, columns then rows for the
 // inverse transform, rows then columns for the forward one. The dequantising inverse transform of
-// the entry runs all eight columns, then all eight rows, at once in SSE2 (part of the x86-64 base
-// set) with the same wrapping 32-bit arithmetic.
+// the entry runs the columns, then the rows, four at a time in SSE2 (part of the x86-64 base set)
+// with the same wrapping 32-bit arithmetic.
 #include <emmintrin.h>
 
 #include <cstring>
