@@ -134,7 +134,7 @@ TEST_F(LiveRobot, CameraFramesReachTheVisionDialogs)
         ASSERT_NE(block, nullptr) << kind;
         block->showDialog(program->dialogArea(), false);
         ASSERT_NE(block->dialog(), nullptr) << kind;
-        block->dialog()->move(20 + 240 * int(dialogs.size()), 20); // side by side in the picture
+        block->dialog()->move(20 + 270 * int(dialogs.size()), 20); // side by side in the picture
         dialogs.append({block->dialog(), QString::fromLatin1(picture)});
     }
     const auto everyDialogShowsAnImage = [&] {

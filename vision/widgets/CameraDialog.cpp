@@ -27,9 +27,13 @@ QWidget* CameraDialog::createCustomWidget(QWidget* parent)
     auto* row = new QHBoxLayout;
     row->setSpacing(3);
     layout->addLayout(row);
-    zoomLabel = new QLabel(zoomText(0), page);
+    zoomLabel = new QLabel(zoomText(100), page);
     zoomLabel->setFrameStyle(QFrame::Panel | QFrame::Plain);
     zoomLabel->setLineWidth(1);
+    // The dialog is sized once, from this row: room for a three-digit zoom keeps the choices
+    // beside it whole when the first picture's zoom is shown.
+    zoomLabel->setMinimumWidth(zoomLabel->sizeHint().width());
+    zoomLabel->setText(zoomText(0));
     row->addWidget(zoomLabel);
     colorBox = new QComboBox(page);
     //: Farbraum
