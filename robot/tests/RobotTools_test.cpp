@@ -85,11 +85,15 @@ TEST(RobotTools, SimulatorScriptAndLogAsAProgram)
     QFile written(log);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     QStringList lines = QString::fromLatin1(written.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    // The run's exchanges: its first cycle reads what the start's exchange brought.
+    // The run's exchanges: its first cycle reads what the start's exchange brought. The link may
+    // exchange once on its own between connecting and the start, so the input goes off after the
+    // run's second or third exchange (or, with two such exchanges, its first).
     ASSERT_GE(lines.size(), 6);
     lines = lines.mid(lines.size() - 6);
-    EXPECT_EQ(lines, (QStringList {"DO1=1", "DO1=1", "DO1=0", "DO1=0", "DO1=0", "DO1=0"}))
-        << lines.join('|').toStdString();
+    const qsizetype on = lines.lastIndexOf(QStringLiteral("DO1=1")) + 1;
+    EXPECT_TRUE(on >= 1 && on <= 3) << lines.join('|').toStdString();
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines.at(i), i < on ? QStringLiteral("DO1=1") : QStringLiteral("DO1=0")) << i;
 }
 
 TEST(RobotTools, SimulatorRefusesBadArguments)
