@@ -8,21 +8,25 @@
 namespace {
 
 // Values below threshold become value, in the whole groups of eight at the start of a row;
-// returns how many values it did.
+// returns how many values it did. With value 0 (the usual case) a value is simply kept where it
+// is not below: one operation fewer.
+template <bool zeroValue>
 int32_t thresholdEights(int16_t* row, int32_t width, int16_t threshold, int16_t value)
 {
     const __m128i limit = _mm_set1_epi16(threshold);
     const __m128i replacement = _mm_set1_epi16(value);
-    int32_t x = 0;
-    // v ^ ((v ^ value) & below): value where below, v elsewhere; with value 0 (the usual case)
-    // simply v where not below.
-    auto one = [limit, replacement, value](__m128i* at) {
-        const __m128i v = _mm_loadu_si128(at);
+    // v ^ ((v ^ value) & below): value where below, v elsewhere.
+    auto one = [limit, replacement](__m128i* at) {
+        __m128i v = _mm_loadu_si128(at);
+        // An empty asm that claims to change v keeps it in its register: without it GCC loads
+        // each vector a second time for the and-not.
+        __asm__("" : "+x"(v));
         const __m128i below = _mm_cmplt_epi16(v, limit);
-        _mm_storeu_si128(at, value == 0
+        _mm_storeu_si128(at, zeroValue
                                  ? _mm_andnot_si128(below, v)
                                  : _mm_xor_si128(v, _mm_and_si128(_mm_xor_si128(v, replacement), below)));
     };
+    int32_t x = 0;
     for (; x + 32 <= width; x += 32) {
         __m128i* at = reinterpret_cast<__m128i*>(row + x);
         one(at);
@@ -48,7 +52,9 @@ extern "C" ImagingStatus zfmiThreshold_LTVal_16s_C1IR_gn(int16_t* pSrcDst, int32
     for (int32_t y = 0; y < roiSize.height; ++y) {
         int16_t* row = rowAt(pSrcDst, y, srcDstStep);
         // Every value is written back through a mask, replaced or not: no branch on the data.
-        for (int32_t x = thresholdEights(row, roiSize.width, threshold, value); x < roiSize.width; ++x) {
+        const int32_t done = value == 0 ? thresholdEights<true>(row, roiSize.width, threshold, value)
+                                        : thresholdEights<false>(row, roiSize.width, threshold, value);
+        for (int32_t x = done; x < roiSize.width; ++x) {
             const int32_t v = load16(row, x);
             const int32_t below = -static_cast<int32_t>(v < threshold);
             store16(row, x, (value & below) | (v & ~below));
