@@ -2,6 +2,8 @@
 // of a row one at a time; the same comparison and replacement for every value.
 #include <emmintrin.h>
 
+#include <cstdint>
+
 #include "arith_entries.h"
 #include "builds.h"
 
@@ -39,6 +41,16 @@ int32_t thresholdEights(int16_t* row, int32_t width, int16_t threshold, int16_t 
     return x;
 }
 
+// Rows that follow each other without a gap are one long row, so that the loops start once rather
+// than once a row: a mispredicted loop end per row measured about a seventh of a 640x480 frame's time.
+RoiSize asOneRowWhenGapless(RoiSize roi, int32_t step)
+{
+    const int64_t values = static_cast<int64_t>(roi.width) * roi.height;
+    if (step == 2 * static_cast<int64_t>(roi.width) && values <= INT32_MAX)
+        return {static_cast<int32_t>(values), 1};
+    return roi;
+}
+
 } // namespace
 
 extern "C" ImagingStatus zfmiThreshold_LTVal_16s_C1IR_gn(int16_t* pSrcDst, int32_t srcDstStep,
@@ -49,6 +61,7 @@ extern "C" ImagingStatus zfmiThreshold_LTVal_16s_C1IR_gn(int16_t* pSrcDst, int32
         return status;
     // Rows start on even byte distances in this build.
     srcDstStep &= ~1;
+    roiSize = asOneRowWhenGapless(roiSize, srcDstStep);
     for (int32_t y = 0; y < roiSize.height; ++y) {
         int16_t* row = rowAt(pSrcDst, y, srcDstStep);
         // Every value is written back through a mask, replaced or not: no branch on the data.

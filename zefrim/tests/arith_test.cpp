@@ -352,26 +352,27 @@ TEST(Threshold, ReplacesOnlyValuesStrictlyBelow)
 TEST(Threshold, EveryBuildAgreesForEveryWidthAndAlignment)
 {
     const auto builds = ZEFRIM_ALL_BUILDS(zfmiThreshold_LTVal_16s_C1IR);
-    // Replacing by 0 is the usual case, which some builds treat apart.
+    // Replacing by 0 is the usual case, and rows without a gap between them a frequent one: some
+    // builds treat them apart.
     for (const int16_t value : {int16_t(-7), int16_t(0)})
-        for (int32_t offset : {0, 2, 6, 1, 3})
-            for (int32_t width = 1; width <= 70; ++width) {
-                for (int b = 0; b < 4; ++b) {
-                    GuardedImage img(2 * width, 3, 2 * width + 6, offset, 5);
-                    fillValues(img, width, 3, 70u + width);
-                    std::vector<int16_t> expected;
-                    for (int32_t y = 0; y < 3; ++y)
-                        for (int32_t x = 0; x < width; ++x)
-                            expected.push_back(img.value16(y, x) < 100 ? value : img.value16(y, x));
-                    ASSERT_EQ(builds[b](img.as<int16_t>(), img.step(), {width, 3}, 100, value), StatusOk);
-                    for (int32_t y = 0; y < 3; ++y)
-                        for (int32_t x = 0; x < width; ++x)
-                            ASSERT_EQ(img.value16(y, x), expected[static_cast<size_t>(y * width + x)])
-                                << kBuildNames[b] << " value " << value << " width " << width << " offset "
-                                << offset;
-                    ASSERT_TRUE(img.outsideUnchanged()) << kBuildNames[b] << " width " << width;
-                }
-            }
+        for (const int32_t gap : {6, 0})
+            for (int32_t offset : {0, 2, 6, 1, 3})
+                for (int32_t width = 1; width <= 70; ++width)
+                    for (int b = 0; b < 4; ++b) {
+                        GuardedImage img(2 * width, 3, 2 * width + gap, offset, 5);
+                        fillValues(img, width, 3, 70u + width);
+                        std::vector<int16_t> expected;
+                        for (int32_t y = 0; y < 3; ++y)
+                            for (int32_t x = 0; x < width; ++x)
+                                expected.push_back(img.value16(y, x) < 100 ? value : img.value16(y, x));
+                        ASSERT_EQ(builds[b](img.as<int16_t>(), img.step(), {width, 3}, 100, value), StatusOk);
+                        for (int32_t y = 0; y < 3; ++y)
+                            for (int32_t x = 0; x < width; ++x)
+                                ASSERT_EQ(img.value16(y, x), expected[static_cast<size_t>(y * width + x)])
+                                    << kBuildNames[b] << " value " << value << " gap " << gap << " width "
+                                    << width << " offset " << offset;
+                        ASSERT_TRUE(img.outsideUnchanged()) << kBuildNames[b] << " width " << width;
+                    }
 }
 
 TEST(Threshold, OddStepIsRoundedDownOnlyInTheGenericBuild)
