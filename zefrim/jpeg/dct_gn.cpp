@@ -104,15 +104,27 @@ inline bool allZero(__m128i v)
     return _mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_setzero_si128())) == 0xFFFF;
 }
 
-// Tested a row of eight coefficients at a time, the DC value masked out of the first.
-bool onlyDcNonZero(const int16_t* coefficients)
-{
-    const auto* rows = reinterpret_cast<const __m128i*>(coefficients);
-    __m128i any = _mm_and_si128(_mm_loadu_si128(rows), _mm_set_epi16(-1, -1, -1, -1, -1, -1, -1, 0));
-    for (int k = 1; k < 8; ++k)
-        any = _mm_or_si128(any, _mm_loadu_si128(rows + k));
-    return allZero(any);
-}
+// The eight rows of a block's coefficients, loaded once for the zero tests and the dequantising.
+struct CoefficientRows {
+    __m128i row[8];
+
+    explicit CoefficientRows(const int16_t* coefficients)
+    {
+        for (int k = 0; k < 8; ++k)
+            row[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(coefficients + 8 * k));
+    }
+    __m128i lowerRowsOr() const
+    {
+        return _mm_or_si128(_mm_or_si128(row[4], row[5]), _mm_or_si128(row[6], row[7]));
+    }
+    // Every coefficient but the DC value, or-ed together with the lower rows given.
+    __m128i acOr(__m128i lowerRows) const
+    {
+        const __m128i first = _mm_and_si128(row[0], _mm_set_epi16(-1, -1, -1, -1, -1, -1, -1, 0));
+        return _mm_or_si128(_mm_or_si128(_mm_or_si128(first, row[1]), _mm_or_si128(row[2], row[3])),
+                            lowerRows);
+    }
+};
 
 // A block of DC alone is flat: the value that both passes' DC paths give.
 void storeFlatBlock(int16_t dc, uint16_t step, uint8_t* destination, int32_t destinationStep)
@@ -130,25 +142,9 @@ void storeFlatBlock(int16_t dc, uint16_t step, uint8_t* destination, int32_t des
 // weight above 32767 is halved (and the sum doubled) or split over a pair, and pairs of products
 // come from one multiply-add, whose wrap on overflow is that of the scalar sum.
 
-// A pass's inputs for four columns, in pairs (a, b) of 32-bit lanes: (x0, x4), (x2, x6), (x3, x5)
-// and (x1, x7), or each of x0..x3 with itself when x4..x7 are zero.
-struct PairedInputs {
-    __m128i p04, p26, p35, p17;
-};
-
 template <bool highHalf> inline __m128i interleaved(__m128i a, __m128i b)
 {
     return highHalf ? _mm_unpackhi_epi16(a, b) : _mm_unpacklo_epi16(a, b);
-}
-
-template <bool highHalf, bool firstFour> inline PairedInputs pairedInputs(const __m128i x[8])
-{
-    if constexpr (firstFour)
-        return {interleaved<highHalf>(x[0], x[0]), interleaved<highHalf>(x[2], x[2]),
-                interleaved<highHalf>(x[3], x[3]), interleaved<highHalf>(x[1], x[1])};
-    else
-        return {interleaved<highHalf>(x[0], x[4]), interleaved<highHalf>(x[2], x[6]),
-                interleaved<highHalf>(x[3], x[5]), interleaved<highHalf>(x[1], x[7])};
 }
 
 // a * wa + b * wb of each pair.
@@ -158,38 +154,51 @@ inline __m128i multiplyAdd(__m128i pairs, int16_t wa, int16_t wb)
                           _mm_set1_epi32(static_cast<uint16_t>(wa) | (static_cast<int32_t>(wb) << 16)));
 }
 
-// The even and odd sums of inverseSums before the final butterflies.
+// The sums of inverseSums before the final butterflies. Even: t0..t3. Odd, from
+// pOdd = x3 * 27246 + x5 * 18205, qOdd = x5 * 27246 - x3 * 18205, c = x1 * 32139 + x7 * 6393 and
+// d = x1 * 6393 - x7 * 32138: s0 = c + pOdd and s3 = d + qOdd (scaled into outputs 0 and 3),
+// p = c - pOdd and q = d - qOdd (outputs 1 and 2 are p + q and p - q).
 struct HalfSums {
-    __m128i t0, t1, t2, t3, pOdd, qOdd, c, d;
+    __m128i t0, t1, t2, t3, s0, s3, p, q;
 };
 
 // t0 = (x0 + x4) * 32768, t1 = (x0 - x4) * 32768, t2 = x2 * 17734 - x6 * 42813 and
 // t3 = x2 * 42814 + x6 * 17734, their weights halved to fit and the sums doubled. When x4..x7 are
 // zero, as in most blocks of a photograph, the same values (every product fits 32 bits either
-// way) take half the multiplies, a weight above 32767 split over the pair of one input.
-template <bool firstFour> inline HalfSums halfSums(const PairedInputs& p)
+// way) take fewer multiplies: the even ones from each input paired with itself, a weight above
+// 32767 split over the pair, and the odd ones straight from the pair (x1, x3).
+// The pass's rounding bias is added to t0 and t1: each output is one of them plus or minus the
+// other terms, so the bias reaches every output once (the sums wrap alike in any order).
+template <bool highHalf, bool firstFour> inline HalfSums halfSums(const __m128i x[8], int32_t bias)
 {
+    const auto biased = [bias](__m128i v) { return _mm_add_epi32(v, _mm_set1_epi32(bias)); };
     if constexpr (firstFour) {
-        const __m128i t0 = multiplyAdd(p.p04, 16384, 16384);
+        const __m128i p00 = interleaved<highHalf>(x[0], x[0]), p22 = interleaved<highHalf>(x[2], x[2]);
+        const __m128i p13 = interleaved<highHalf>(x[1], x[3]);
+        const __m128i t0 = biased(multiplyAdd(p00, 16384, 16384));
         return {t0,
                 t0,
-                multiplyAdd(p.p26, 17734, 0),
-                multiplyAdd(p.p26, 32767, 10047),
-                multiplyAdd(p.p35, 27246, 0),
-                multiplyAdd(p.p35, -18205, 0),
-                multiplyAdd(p.p17, 32139, 0),
-                multiplyAdd(p.p17, 6393, 0)};
+                multiplyAdd(p22, 17734, 0),
+                multiplyAdd(p22, 32767, 10047),
+                multiplyAdd(p13, 32139, 27246),
+                multiplyAdd(p13, 6393, -18205),
+                multiplyAdd(p13, 32139, -27246),
+                multiplyAdd(p13, 6393, 18205)};
     } else {
+        const __m128i p04 = interleaved<highHalf>(x[0], x[4]), p26 = interleaved<highHalf>(x[2], x[6]);
+        const __m128i p35 = interleaved<highHalf>(x[3], x[5]), p17 = interleaved<highHalf>(x[1], x[7]);
         const auto doubled = [](__m128i v) { return _mm_slli_epi32(v, 1); };
-        const __m128i x6 = _mm_srai_epi32(p.p26, 16);
-        return {doubled(multiplyAdd(p.p04, 16384, 16384)),
-                doubled(multiplyAdd(p.p04, 16384, -16384)),
-                _mm_sub_epi32(doubled(multiplyAdd(p.p26, 8867, -21406)), x6),
-                doubled(multiplyAdd(p.p26, 21407, 8867)),
-                multiplyAdd(p.p35, 27246, 18205),
-                multiplyAdd(p.p35, -18205, 27246),
-                multiplyAdd(p.p17, 32139, 6393),
-                multiplyAdd(p.p17, 6393, -32138)};
+        const __m128i x6 = _mm_srai_epi32(p26, 16);
+        const __m128i pOdd = multiplyAdd(p35, 27246, 18205), qOdd = multiplyAdd(p35, -18205, 27246);
+        const __m128i c = multiplyAdd(p17, 32139, 6393), d = multiplyAdd(p17, 6393, -32138);
+        return {biased(doubled(multiplyAdd(p04, 16384, 16384))),
+                biased(doubled(multiplyAdd(p04, 16384, -16384))),
+                _mm_sub_epi32(doubled(multiplyAdd(p26, 8867, -21406)), x6),
+                doubled(multiplyAdd(p26, 21407, 8867)),
+                _mm_add_epi32(c, pOdd),
+                _mm_add_epi32(d, qOdd),
+                _mm_sub_epi32(c, pOdd),
+                _mm_sub_epi32(d, qOdd)};
     }
 }
 
@@ -204,20 +213,10 @@ inline __m128i multiplyLow32(__m128i v, uint16_t c)
     return _mm_add_epi16(lowHalves, _mm_slli_epi32(carries, 16));
 }
 
-// ((a + b + 2048) >> 12) * 5793.
-inline __m128i scaledOddTerm(__m128i a, __m128i b)
+// ((s + 2048) >> 12) * 5793.
+inline __m128i scaledOddTerm(__m128i s)
 {
-    return multiplyLow32(_mm_srai_epi32(_mm_add_epi32(_mm_add_epi32(a, b), _mm_set1_epi32(2048)), 12), 5793);
-}
-
-// rounded<shift>: (v + 2^(shift - 1)) >> shift, its low 16 bits. Those bits are the high half of
-// the sum shifted left by 16 - shift, which a shift right by 16 brings down, in 16-bit range for
-// the saturating pack. The row pass's results lie in -1024..1023 and need no wrap.
-template <int shift, bool wrap> inline __m128i roundedLanes(__m128i v)
-{
-    static_assert(!wrap || shift <= 16);
-    const __m128i sum = _mm_add_epi32(v, _mm_set1_epi32(1 << (shift - 1)));
-    return wrap ? _mm_srai_epi32(_mm_slli_epi32(sum, 16 - shift), 16) : _mm_srai_epi32(sum, shift);
+    return multiplyLow32(_mm_srai_epi32(_mm_add_epi32(s, _mm_set1_epi32(2048)), 12), 5793);
 }
 
 // The even and odd terms whose sum and difference are outputs i and 7 - i.
@@ -231,47 +230,37 @@ inline Butterfly butterfly(const HalfSums& s, int i)
     const auto add = _mm_add_epi32;
     switch (i) {
     case 0:
-        return {add(s.t0, s.t3), scaledOddTerm(s.pOdd, s.c)};
+        return {add(s.t0, s.t3), scaledOddTerm(s.s0)};
     case 1:
-        return {add(s.t1, s.t2), sub(sub(add(s.c, s.d), s.pOdd), s.qOdd)};
+        return {add(s.t1, s.t2), add(s.p, s.q)};
     case 2:
-        return {sub(s.t1, s.t2), sub(sub(add(s.c, s.qOdd), s.pOdd), s.d)};
+        return {sub(s.t1, s.t2), sub(s.p, s.q)};
     default:
-        return {sub(s.t0, s.t3), scaledOddTerm(s.qOdd, s.d)};
+        return {sub(s.t0, s.t3), scaledOddTerm(s.s3)};
     }
-}
-
-// inverseSums of four columns, each output rounded, y[k] in 32-bit lanes.
-struct HalfOutputs {
-    __m128i y[8];
-};
-
-template <int shift, bool wrap> inline HalfOutputs halfOutputs(const HalfSums& s)
-{
-    HalfOutputs out;
-    for (int i = 0; i < 4; ++i) {
-        const Butterfly b = butterfly(s, i);
-        out.y[i] = roundedLanes<shift, wrap>(_mm_add_epi32(b.even, b.odd));
-        out.y[7 - i] = roundedLanes<shift, wrap>(_mm_sub_epi32(b.even, b.odd));
-    }
-    return out;
-}
-
-template <int shift, bool wrap, bool highHalf, bool firstFour> inline HalfOutputs pass(const __m128i x[8])
-{
-    return halfOutputs<shift, wrap>(halfSums<firstFour>(pairedInputs<highHalf, firstFour>(x)));
 }
 
 // The column pass over four columns (the left or right half): their eight rows of results,
 // turned so that columns[c] holds column c's eight values, ready for the row pass.
 template <bool highHalf, bool firstFour> inline void columnHalf(const __m128i x[8], __m128i columns[8])
 {
-    const HalfOutputs out = pass<columnShift, true, highHalf, firstFour>(x);
-    const __m128i r01 = _mm_packs_epi32(out.y[0], out.y[1]), r23 = _mm_packs_epi32(out.y[2], out.y[3]);
-    const __m128i r45 = _mm_packs_epi32(out.y[4], out.y[5]), r67 = _mm_packs_epi32(out.y[6], out.y[7]);
+    const HalfSums s = halfSums<highHalf, firstFour>(x, 1 << (columnShift - 1));
+    // Each rounded output wraps to its low 16 bits after the shift: bits 12..27 of the sum, the
+    // high half of each lane once the sum is shifted left by 4.
+    __m128i y[8];
+    for (int i = 0; i < 4; ++i) {
+        const Butterfly b = butterfly(s, i);
+        y[i] = _mm_slli_epi32(_mm_add_epi32(b.even, b.odd), 16 - columnShift);
+        y[7 - i] = _mm_slli_epi32(_mm_sub_epi32(b.even, b.odd), 16 - columnShift);
+    }
+    // The high halves of rows a and b, interleaved column by column.
+    const auto highHalves = [](__m128i a, __m128i b) {
+        return _mm_or_si128(_mm_srli_epi32(a, 16),
+                            _mm_and_si128(b, _mm_set1_epi32(static_cast<int32_t>(0xFFFF0000u))));
+    };
     // Rows 0 2 and 1 3 interleaved, then rows 0..3 of columns 0 1 and 2 3 (and so for rows 4..7).
-    const __m128i r02 = _mm_unpacklo_epi16(r01, r23), r13 = _mm_unpackhi_epi16(r01, r23);
-    const __m128i r46 = _mm_unpacklo_epi16(r45, r67), r57 = _mm_unpackhi_epi16(r45, r67);
+    const __m128i r02 = highHalves(y[0], y[2]), r13 = highHalves(y[1], y[3]);
+    const __m128i r46 = highHalves(y[4], y[6]), r57 = highHalves(y[5], y[7]);
     const __m128i upper01 = _mm_unpacklo_epi16(r02, r13), upper23 = _mm_unpackhi_epi16(r02, r13);
     const __m128i lower01 = _mm_unpacklo_epi16(r46, r57), lower23 = _mm_unpackhi_epi16(r46, r57);
     __m128i* half = columns + (highHalf ? 4 : 0);
@@ -302,97 +291,82 @@ inline void storeBytes(uint8_t* row, uint8_t* nextRow, __m128i rowsPair)
     _mm_storeh_pi(reinterpret_cast<__m64*>(nextRow), _mm_castsi128_ps(rowsPair));
 }
 
-// Stores the row pass's results, column k of every row in x[k] (each in -1024..1023): level
-// shifted, clamped by the unsigned pack and turned back into rows as bytes, which takes half the
-// shuffles of turning the 16-bit values.
-void storeColumns(const __m128i x[8], uint8_t* destination, int32_t destinationStep)
+// The row pass over four rows (the upper or lower half), stored level shifted: its outputs,
+// output k of each row in y[k], clamped to bytes by the unsigned pack and turned back into rows
+// as bytes, which takes half the shuffles of turning the 16-bit values. A half at a time keeps
+// few registers live.
+template <bool highHalf, bool firstFour>
+void rowHalf(const __m128i columns[8], uint8_t* destination, int32_t destinationStep)
 {
-    const __m128i levelShift = _mm_set1_epi16(128);
-    const auto bytes = [&](int a, int b) {
-        return _mm_packus_epi16(_mm_add_epi16(x[a], levelShift), _mm_add_epi16(x[b], levelShift));
-    };
-    const __m128i c04 = bytes(0, 4), c15 = bytes(1, 5), c26 = bytes(2, 6), c37 = bytes(3, 7);
-    // Byte pairs (columns 0 1, 4 5, 2 3, 6 7) of rows 0..7, then quads of rows 0..3 and 4..7.
-    const __m128i c01 = _mm_unpacklo_epi8(c04, c15), c45 = _mm_unpackhi_epi8(c04, c15);
-    const __m128i c23 = _mm_unpacklo_epi8(c26, c37), c67 = _mm_unpackhi_epi8(c26, c37);
-    const __m128i left03 = _mm_unpacklo_epi16(c01, c23), left47 = _mm_unpackhi_epi16(c01, c23);
-    const __m128i right03 = _mm_unpacklo_epi16(c45, c67), right47 = _mm_unpackhi_epi16(c45, c67);
-    const __m128i rows[4] = {_mm_unpacklo_epi32(left03, right03), _mm_unpackhi_epi32(left03, right03),
-                             _mm_unpacklo_epi32(left47, right47), _mm_unpackhi_epi32(left47, right47)};
-    for (int pair = 0; pair < 4; ++pair) {
-        uint8_t* out = destination + static_cast<ptrdiff_t>(2 * pair) * destinationStep;
-        storeBytes(out, out + destinationStep, rows[pair]);
+    // Rounded by the bias and the shift; the results lie in -1024..1023 and need no wrap.
+    const HalfSums s = halfSums<highHalf, firstFour>(columns, 1 << (rowShift - 1));
+    __m128i y[8];
+    for (int i = 0; i < 4; ++i) {
+        const Butterfly b = butterfly(s, i);
+        y[i] = _mm_srai_epi32(_mm_add_epi32(b.even, b.odd), rowShift);
+        y[7 - i] = _mm_srai_epi32(_mm_sub_epi32(b.even, b.odd), rowShift);
     }
+    const __m128i levelShift = _mm_set1_epi16(128);
+    const auto words = [&](int k) { return _mm_add_epi16(_mm_packs_epi32(y[k], y[k + 1]), levelShift); };
+    // Outputs 0..3 and 4..7, four bytes each (one per row), then bytes of outputs 0 4 2 6 and
+    // 1 5 3 7 in turn, outputs 0 2 4 6 and 1 3 5 7 of each row, and each row's eight bytes.
+    const __m128i first = _mm_packus_epi16(words(0), words(2)), last = _mm_packus_epi16(words(4), words(6));
+    const __m128i low = _mm_unpacklo_epi8(first, last), high = _mm_unpackhi_epi8(first, last);
+    const __m128i even = _mm_unpacklo_epi8(low, high), odd = _mm_unpackhi_epi8(low, high);
+    uint8_t* out = destination + static_cast<ptrdiff_t>(highHalf ? 4 : 0) * destinationStep;
+    storeBytes(out, out + destinationStep, _mm_unpacklo_epi8(even, odd));
+    storeBytes(out + 2 * destinationStep, out + 3 * destinationStep, _mm_unpackhi_epi8(even, odd));
 }
 
-// The row pass over all eight rows, both halves of each output at once (fewer registers live),
-// with the level-shifting store.
 template <bool firstFour>
 void rowPass(const __m128i columns[8], uint8_t* destination, int32_t destinationStep)
 {
-    const HalfSums upper = halfSums<firstFour>(pairedInputs<false, firstFour>(columns));
-    const HalfSums lower = halfSums<firstFour>(pairedInputs<true, firstFour>(columns));
-    const auto rounded = [](__m128i v) { return roundedLanes<rowShift, false>(v); };
-    __m128i x[8];
-    for (int i = 0; i < 4; ++i) {
-        const Butterfly a = butterfly(upper, i), b = butterfly(lower, i);
-        x[i] = _mm_packs_epi32(rounded(_mm_add_epi32(a.even, a.odd)), rounded(_mm_add_epi32(b.even, b.odd)));
-        x[7 - i] =
-            _mm_packs_epi32(rounded(_mm_sub_epi32(a.even, a.odd)), rounded(_mm_sub_epi32(b.even, b.odd)));
-    }
-    storeColumns(x, destination, destinationStep);
+    rowHalf<false, firstFour>(columns, destination, destinationStep);
+    rowHalf<true, firstFour>(columns, destination, destinationStep);
+}
+
+inline __m128i stepRow(const uint16_t* steps, int k)
+{
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(steps + 8 * k));
 }
 
 // dequantized() of a row of eight coefficients: the product saturated to 16 bits.
-inline __m128i dequantizedRow(const int16_t* coefficients, const uint16_t* steps)
+inline __m128i dequantizedRow(__m128i c, __m128i q)
 {
-    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(coefficients));
-    const __m128i q = _mm_loadu_si128(reinterpret_cast<const __m128i*>(steps));
     const __m128i low = _mm_mullo_epi16(c, q), high = _mm_mulhi_epi16(c, q);
     return _mm_packs_epi32(_mm_unpacklo_epi16(low, high), _mm_unpackhi_epi16(low, high));
 }
 
 // dequantized() of the first rows of a block. A product fits 16 bits when its high half is the
 // sign of its low half; when one does not, the rows are taken again with saturation.
-inline void dequantizeRows(const int16_t* coefficients, const uint16_t* steps, __m128i x[8], int rows)
+template <int rows>
+inline void dequantizeRows(const CoefficientRows& coefficients, const uint16_t* steps, __m128i x[8])
 {
     __m128i outside = _mm_setzero_si128();
     for (int k = 0; k < rows; ++k) {
-        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(coefficients + 8 * k));
-        const __m128i q = _mm_loadu_si128(reinterpret_cast<const __m128i*>(steps + 8 * k));
+        const __m128i c = coefficients.row[k], q = stepRow(steps, k);
         const __m128i low = _mm_mullo_epi16(c, q), high = _mm_mulhi_epi16(c, q);
         outside = _mm_or_si128(outside, _mm_xor_si128(high, _mm_srai_epi16(low, 15)));
         x[k] = low;
     }
     if (__builtin_expect(!allZero(outside), 0))
         for (int k = 0; k < rows; ++k)
-            x[k] = dequantizedRow(coefficients + 8 * k, steps + 8 * k);
+            x[k] = dequantizedRow(coefficients.row[k], stepRow(steps, k));
+    for (int k = rows; k < 8; ++k)
+        x[k] = _mm_setzero_si128();
 }
 
 // The column pass (shift 12) and the row pass (shift 21) with the level-shifting store. A pass
 // whose inputs 4..7 are zero (coefficient rows 4..7 for the columns; columns 4..7, which stay
-// zero through the column pass, for the rows) takes the shorter sums.
-void inverseTransformSse2(const int16_t* coefficients, const uint16_t* steps, uint8_t* destination,
-                          int32_t destinationStep)
+// zero through the column pass, for the rows) takes the shorter sums; either way is exact.
+template <bool lowerRowsZero>
+void inverseTransformSse2(const CoefficientRows& coefficients, bool rightColumnsZero, const uint16_t* steps,
+                          uint8_t* destination, int32_t destinationStep)
 {
-    const auto* rows = reinterpret_cast<const __m128i*>(coefficients);
-    const bool lowerRowsZero =
-        allZero(_mm_or_si128(_mm_or_si128(_mm_loadu_si128(rows + 4), _mm_loadu_si128(rows + 5)),
-                             _mm_or_si128(_mm_loadu_si128(rows + 6), _mm_loadu_si128(rows + 7))));
     __m128i x[8];
-    const int dequantizedRows = lowerRowsZero ? 4 : 8;
-    dequantizeRows(coefficients, steps, x, dequantizedRows);
-    for (int k = dequantizedRows; k < 8; ++k)
-        x[k] = _mm_setzero_si128();
-    const __m128i anyInColumn =
-        _mm_or_si128(_mm_or_si128(_mm_or_si128(x[0], x[1]), _mm_or_si128(x[2], x[3])),
-                     _mm_or_si128(_mm_or_si128(x[4], x[5]), _mm_or_si128(x[6], x[7])));
-    const bool rightColumnsZero = allZero(_mm_unpackhi_epi64(anyInColumn, anyInColumn));
+    dequantizeRows<lowerRowsZero ? 4 : 8>(coefficients, steps, x);
     __m128i columns[8];
-    if (lowerRowsZero)
-        columnPass<true>(x, rightColumnsZero, columns);
-    else
-        columnPass<false>(x, rightColumnsZero, columns);
+    columnPass<lowerRowsZero>(x, rightColumnsZero, columns);
     if (rightColumnsZero)
         rowPass<true>(columns, destination, destinationStep);
     else
@@ -532,11 +506,19 @@ ImagingStatus zfmiDCTQuantInv8x8LS_JPEG_16s8u_C1R_gn(const int16_t* pSrc, uint8_
     const ImagingStatus status = dct::checkTransformArguments(pSrc, pDst, dstStep, pQuantInvTable);
     if (status != StatusOk)
         return status;
-    if (onlyDcNonZero(pSrc)) {
+    const CoefficientRows rows(pSrc);
+    const __m128i lowerRows = rows.lowerRowsOr();
+    const __m128i ac = rows.acOr(lowerRows);
+    if (allZero(ac)) {
         storeFlatBlock(pSrc[0], pQuantInvTable[0], pDst, dstStep);
         return StatusOk;
     }
-    inverseTransformSse2(pSrc, pQuantInvTable, pDst, dstStep);
+    // Columns 4..7 of the coefficients: the high half of every row.
+    const bool rightColumnsZero = allZero(_mm_unpackhi_epi64(ac, ac));
+    if (allZero(lowerRows))
+        inverseTransformSse2<true>(rows, rightColumnsZero, pQuantInvTable, pDst, dstStep);
+    else
+        inverseTransformSse2<false>(rows, rightColumnsZero, pQuantInvTable, pDst, dstStep);
     return StatusOk;
 }
 
