@@ -143,4 +143,27 @@ static inline ImagingStatus upH2V2(const uint8_t* source, int32_t sourceStep, Ro
     });
 }
 
+// upH2V2 with target rows 2i and 2i + 1, which share source row i as the nearer one, made by one
+// call of upRows(above, near, below, upper, lower, width); a last odd row goes to upRow.
+template <void (*upRows)(const uint8_t*, const uint8_t*, const uint8_t*, uint8_t*, uint8_t*, int32_t),
+          void (*upRow)(const uint8_t*, const uint8_t*, uint8_t*, int32_t)>
+static inline ImagingStatus upH2V2InPairs(const uint8_t* source, int32_t sourceStep, RoiSize sourceSize,
+                                          uint8_t* target, int32_t targetStep, RoiSize targetSize)
+{
+    const ImagingStatus status = checkPlanes(source, sourceStep, sourceSize, target, targetStep, targetSize);
+    if (status != StatusOk)
+        return status;
+    ptrdiff_t y = 0;
+    for (; y + 1 < targetSize.height; y += 2) {
+        const ptrdiff_t nearY = y >> 1;
+        upRows(rowAt(source, sourceStep, nearY - 1), rowAt(source, sourceStep, nearY),
+               rowAt(source, sourceStep, nearY + 1), rowAt(target, targetStep, y),
+               rowAt(target, targetStep, y + 1), targetSize.width);
+    }
+    if (y < targetSize.height)
+        upRow(rowAt(source, sourceStep, y >> 1), rowAt(source, sourceStep, (y >> 1) - 1),
+              rowAt(target, targetStep, y), targetSize.width);
+    return StatusOk;
+}
+
 } // namespace sampling::inline ZEFRIM_BUILD_NAMESPACE

@@ -5,7 +5,8 @@
 #include "builds.h"
 #include "sampling.h"
 
-// A build may give its own H2V2 up-sampling row before including this file.
+// A build may give its own H2V2 up-sampling row (ZEFRIM_UP_ROW_H2V2) before including this file,
+// and with it one that makes the two target rows of a source row together (ZEFRIM_UP_ROWS_H2V2).
 #ifndef ZEFRIM_UP_ROW_H2V2
 #define ZEFRIM_UP_ROW_H2V2 sampling::upRowH2V2
 #endif
@@ -37,7 +38,12 @@ ImagingStatus ZEFRIM_BUILD_NAME(zfmiSampleUpH2V2_JPEG_8u_C1R)(const uint8_t* pSr
                                                               RoiSize srcRoiSize, uint8_t* pDst,
                                                               int32_t dstStep, RoiSize dstRoiSize)
 {
+#ifdef ZEFRIM_UP_ROWS_H2V2
+    return sampling::upH2V2InPairs<ZEFRIM_UP_ROWS_H2V2, ZEFRIM_UP_ROW_H2V2>(pSrc, srcStep, srcRoiSize, pDst,
+                                                                            dstStep, dstRoiSize);
+#else
     return sampling::upH2V2<ZEFRIM_UP_ROW_H2V2>(pSrc, srcStep, srcRoiSize, pDst, dstStep, dstRoiSize);
+#endif
 }
 
 } // extern "C"
