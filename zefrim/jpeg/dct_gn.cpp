@@ -292,9 +292,8 @@ inline void storeBytes(uint8_t* row, uint8_t* nextRow, __m128i rowsPair)
 }
 
 // The row pass over four rows (the upper or lower half), stored level shifted: its outputs,
-// output k of each row in y[k], clamped to bytes by the unsigned pack and turned back into rows
-// as bytes, which takes half the shuffles of turning the 16-bit values. A half at a time keeps
-// few registers live.
+// output k of each row in y[k], clamped to bytes and turned back into rows as bytes, which takes
+// half the shuffles of turning the 16-bit values. A half at a time keeps few registers live.
 template <bool highHalf, bool firstFour>
 void rowHalf(const __m128i columns[8], uint8_t* destination, int32_t destinationStep)
 {
@@ -306,11 +305,16 @@ void rowHalf(const __m128i columns[8], uint8_t* destination, int32_t destination
         y[i] = _mm_srai_epi32(_mm_add_epi32(b.even, b.odd), rowShift);
         y[7 - i] = _mm_srai_epi32(_mm_sub_epi32(b.even, b.odd), rowShift);
     }
-    const __m128i levelShift = _mm_set1_epi16(128);
-    const auto words = [&](int k) { return _mm_add_epi16(_mm_packs_epi32(y[k], y[k + 1]), levelShift); };
+    // Level shifted and clamped: the signed pack clamps to -128..127, and flipping the top bit of
+    // each byte adds 128 to that.
+    const auto bytes = [&](int k) {
+        const __m128i words =
+            _mm_packs_epi16(_mm_packs_epi32(y[k], y[k + 1]), _mm_packs_epi32(y[k + 2], y[k + 3]));
+        return _mm_xor_si128(words, _mm_set1_epi8(static_cast<char>(0x80)));
+    };
     // Outputs 0..3 and 4..7, four bytes each (one per row), then bytes of outputs 0 4 2 6 and
     // 1 5 3 7 in turn, outputs 0 2 4 6 and 1 3 5 7 of each row, and each row's eight bytes.
-    const __m128i first = _mm_packus_epi16(words(0), words(2)), last = _mm_packus_epi16(words(4), words(6));
+    const __m128i first = bytes(0), last = bytes(4);
     const __m128i low = _mm_unpacklo_epi8(first, last), high = _mm_unpackhi_epi8(first, last);
     const __m128i even = _mm_unpacklo_epi8(low, high), odd = _mm_unpackhi_epi8(low, high);
     uint8_t* out = destination + static_cast<ptrdiff_t>(highHalf ? 4 : 0) * destinationStep;
