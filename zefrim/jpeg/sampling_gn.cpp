@@ -8,11 +8,11 @@
 namespace {
 
 // Sixteen columns of a row as two registers of eight 16-bit lanes.
-struct ColumnSums {
+struct SixteenColumns {
     __m128i low, high;
 };
 
-inline ColumnSums columns(const uint8_t* row, int32_t j)
+inline SixteenColumns columns(const uint8_t* row, int32_t j)
 {
     const __m128i zero = _mm_setzero_si128();
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + j));
@@ -20,17 +20,17 @@ inline ColumnSums columns(const uint8_t* row, int32_t j)
 }
 
 // 3 x near of sixteen columns, which the two output rows of a source row share.
-inline ColumnSums nearTriple(const uint8_t* nearRow, int32_t j)
+inline SixteenColumns nearTriple(const uint8_t* nearRow, int32_t j)
 {
-    const ColumnSums near = columns(nearRow, j);
+    const SixteenColumns near = columns(nearRow, j);
     const auto triple = [](__m128i v) { return _mm_add_epi16(v, _mm_add_epi16(v, v)); };
     return {triple(near.low), triple(near.high)};
 }
 
 // 3 x near + far of sixteen columns.
-inline ColumnSums columnSums(const ColumnSums& near3, const uint8_t* farRow, int32_t j)
+inline SixteenColumns columnSums(const SixteenColumns& near3, const uint8_t* farRow, int32_t j)
 {
-    const ColumnSums far = columns(farRow, j);
+    const SixteenColumns far = columns(farRow, j);
     return {_mm_add_epi16(near3.low, far.low), _mm_add_epi16(near3.high, far.high)};
 }
 
@@ -59,7 +59,7 @@ inline __m128i outputPairs(__m128i left, __m128i centre, __m128i right)
 }
 
 // Output pairs k .. k + 15 of a row from the column sums k .. k + 15 and the two beside them.
-inline void storeSixteenPairs(const ColumnSums& centre, int32_t before, int32_t after, uint8_t* out)
+inline void storeSixteenPairs(const SixteenColumns& centre, int32_t before, int32_t after, uint8_t* out)
 {
     const __m128i lowLeft = _mm_or_si128(_mm_slli_si128(centre.low, 2), _mm_cvtsi32_si128(before));
     const __m128i highLeft = shiftedInFromBelow(centre.high, centre.low);
@@ -79,7 +79,7 @@ void upRowsH2V2Sse2(const uint8_t* above, const uint8_t* nearRow, const uint8_t*
     const int32_t pairs = width / 2;
     int32_t k = 0;
     for (; k + 16 <= pairs; k += 16) {
-        const ColumnSums near3 = nearTriple(nearRow, k);
+        const SixteenColumns near3 = nearTriple(nearRow, k);
         storeSixteenPairs(columnSums(near3, above, k), columnSum(above, k - 1), columnSum(above, k + 16),
                           upperOut + 2 * k);
         storeSixteenPairs(columnSums(near3, below, k), columnSum(below, k - 1), columnSum(below, k + 16),
