@@ -312,8 +312,9 @@ void rowHalf(const __m128i columns[8], uint8_t* destination, int32_t destination
             _mm_packs_epi16(_mm_packs_epi32(y[k], y[k + 1]), _mm_packs_epi32(y[k + 2], y[k + 3]));
         return _mm_xor_si128(words, _mm_set1_epi8(static_cast<char>(0x80)));
     };
-    // Outputs 0..3 and 4..7, four bytes each (one per row), then bytes of outputs 0 4 2 6 and
-    // 1 5 3 7 in turn, outputs 0 2 4 6 and 1 3 5 7 of each row, and each row's eight bytes.
+    // first holds outputs 0..3 and last outputs 4..7, four bytes each (one per row). Interleaved,
+    // low holds the pairs (0, 4) and then (1, 5) of each row, high (2, 6) and (3, 7); then even
+    // holds outputs 0 2 4 6 of each row and odd 1 3 5 7; interleaved once more, each row's bytes.
     const __m128i first = bytes(0), last = bytes(4);
     const __m128i low = _mm_unpacklo_epi8(first, last), high = _mm_unpackhi_epi8(first, last);
     const __m128i even = _mm_unpacklo_epi8(low, high), odd = _mm_unpackhi_epi8(low, high);
