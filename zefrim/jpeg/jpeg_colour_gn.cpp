@@ -9,34 +9,6 @@ using namespace jpeg_colour;
 
 namespace {
 
-// (low * a + high * b) of the 16-bit lane pairs, as four 32-bit sums each half.
-struct PairSums {
-    __m128i low, high;
-};
-
-inline PairSums multiplyAddPairs(__m128i first, __m128i second, int16_t a, int16_t b)
-{
-    const __m128i weights = _mm_set1_epi32(static_cast<uint16_t>(a) | (static_cast<int32_t>(b) << 16));
-    return {_mm_madd_epi16(_mm_unpacklo_epi16(first, second), weights),
-            _mm_madd_epi16(_mm_unpackhi_epi16(first, second), weights)};
-}
-
-// (x * w + 32768) >> 16 of each 16-bit lane: the high half of the product, plus one when the low
-// half reaches 32768.
-inline __m128i roundedProductHigh(__m128i x, int16_t w)
-{
-    const __m128i weight = _mm_set1_epi16(w);
-    return _mm_add_epi16(_mm_mulhi_epi16(x, weight), _mm_srli_epi16(_mm_mullo_epi16(x, weight), 15));
-}
-
-// (sums + 32768) >> 16 of both halves, back in 16-bit lanes (every value is small).
-inline __m128i roundedHigh(PairSums sums)
-{
-    const __m128i half = _mm_set1_epi32(32768);
-    return _mm_packs_epi32(_mm_srai_epi32(_mm_add_epi32(sums.low, half), 16),
-                           _mm_srai_epi32(_mm_add_epi32(sums.high, half), 16));
-}
-
 // Writes the bytes of eight pixels (first, second, third byte of each in the low eight bytes of
 // its register), 24 bytes and two more that the next pixel overwrites.
 inline void storeEightPixels(uint8_t* out, __m128i first, __m128i second, __m128i thirdBytes)
@@ -44,36 +16,52 @@ inline void storeEightPixels(uint8_t* out, __m128i first, __m128i second, __m128
     const __m128i firstSecond = _mm_unpacklo_epi8(first, second); // byte pairs
     const __m128i third = _mm_unpacklo_epi8(thirdBytes, _mm_setzero_si128());
     for (int half = 0; half < 2; ++half) {
-        // Four pixels of four bytes, the fourth zero.
+        // Four pixels of four bytes, the fourth zero: quad words p0 + p1 * 2^32, which become
+        // p0 + p1 * 2^24 by taking p1 * (2^32 - 2^24) away.
         const __m128i pixels =
             half == 0 ? _mm_unpacklo_epi16(firstSecond, third) : _mm_unpackhi_epi16(firstSecond, third);
-        const __m128i lowPixel = _mm_and_si128(pixels, _mm_set1_epi64x(0xFFFFFFFF));
-        const __m128i packed = _mm_or_si128(lowPixel, _mm_slli_epi64(_mm_srli_epi64(pixels, 32), 24));
+        const __m128i upperPixels = _mm_shuffle_epi32(pixels, _MM_SHUFFLE(3, 3, 1, 1));
+        const __m128i packed = _mm_sub_epi64(
+            pixels, _mm_mul_epu32(upperPixels, _mm_set1_epi32(static_cast<int32_t>(0xFF000000u))));
         _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 12 * half), packed);
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 12 * half + 6), _mm_srli_si128(packed, 8));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 12 * half + 6),
+                         _mm_shuffle_epi32(packed, _MM_SHUFFLE(3, 2, 3, 2)));
     }
 }
 
-// rgbGeneric of eight pixels: with x = chroma - 128, crToR = x + (26345 x + 32768) >> 16,
-// cbToB = 2 x + (-14942 x + 32768) >> 16 and the green term (-22554 xb + 18734 xr + 32768) >> 16 - xr
-// are the tables' (91881 x + 32768) >> 16, (116130 x + 32768) >> 16 and
-// (-22554 xb + 32768 - 46802 xr) >> 16 with the multiples of 65536 taken out of the weights.
+// rgbGeneric of eight pixels from the raw chroma bytes. Each chroma term comes out as the table's
+// value plus 6563, which is taken off the luma before the sum is clamped:
+// - red: (91881 (cr - 128) + 32768) >> 16 is the unsigned high half of (2 cr + 9107) * 45941;
+// - blue: (116130 (cb - 128) + 32768) >> 16 is that of (2 cb + 7152) * 58065;
+// - green: (-22554 (cb - 128) + 32768 - 46802 (cr - 128)) >> 16 is the table's sum rearranged
+//   into one multiply-add of the pair (cb, 2 cr + 9107): (-22554 cb - 23401 (2 cr + 9107) +
+//   652136011) >> 16.
+// The two products were found by a search over every byte and hold for each; they share the
+// offset 6563, so that one subtraction from the luma serves all three channels.
 void rowSse2(const uint8_t* y, const uint8_t* cb, const uint8_t* cr, uint8_t* out, int32_t width,
              PixelLayout layout)
 {
-    const __m128i zero = _mm_setzero_si128(), centre = _mm_set1_epi16(128);
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i greenWeights = _mm_set1_epi32(static_cast<uint16_t>(-22554) | (-23401 * 65536));
+    const __m128i greenAddend = _mm_set1_epi32(652136011);
     int32_t x = 0;
     // Each step writes two bytes past its pixels: it stops while a pixel of the row follows.
     for (; x + 8 < width; x += 8) {
-        const __m128i luma =
-            _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(y + x)), zero);
-        const __m128i xb = _mm_sub_epi16(
-            _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(cb + x)), zero), centre);
-        const __m128i xr = _mm_sub_epi16(
-            _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(cr + x)), zero), centre);
-        const __m128i redTerm = _mm_add_epi16(xr, roundedProductHigh(xr, 26345));
-        const __m128i blueTerm = _mm_add_epi16(_mm_add_epi16(xb, xb), roundedProductHigh(xb, -14942));
-        const __m128i greenTerm = _mm_sub_epi16(roundedHigh(multiplyAddPairs(xb, xr, -22554, 18734)), xr);
+        const auto bytes = [zero](const uint8_t* p) {
+            return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)), zero);
+        };
+        const __m128i luma = _mm_sub_epi16(bytes(y + x), _mm_set1_epi16(6563));
+        const __m128i blueChroma = bytes(cb + x);
+        const __m128i redChroma = bytes(cr + x);
+        const __m128i redInput = _mm_add_epi16(_mm_add_epi16(redChroma, redChroma), _mm_set1_epi16(9107));
+        const __m128i blueInput = _mm_add_epi16(_mm_add_epi16(blueChroma, blueChroma), _mm_set1_epi16(7152));
+        const __m128i redTerm = _mm_mulhi_epu16(redInput, _mm_set1_epi16(static_cast<int16_t>(45941)));
+        const __m128i blueTerm = _mm_mulhi_epu16(blueInput, _mm_set1_epi16(static_cast<int16_t>(58065)));
+        const auto greenHalf = [&](__m128i pairs) {
+            return _mm_srai_epi32(_mm_add_epi32(_mm_madd_epi16(pairs, greenWeights), greenAddend), 16);
+        };
+        const __m128i greenTerm = _mm_packs_epi32(greenHalf(_mm_unpacklo_epi16(blueChroma, redInput)),
+                                                  greenHalf(_mm_unpackhi_epi16(blueChroma, redInput)));
         // Clamped to 0..255 by the unsigned pack.
         const __m128i red = _mm_packus_epi16(_mm_add_epi16(luma, redTerm), zero);
         const __m128i green = _mm_packus_epi16(_mm_add_epi16(luma, greenTerm), zero);
