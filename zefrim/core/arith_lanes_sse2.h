@@ -1,5 +1,5 @@
 // Eight 16-bit lanes in an SSE2 register: the operations the 16-bit kernels and the Sobel
-// engine of the SSE2 and SSE3 builds are written with.
+// engine of the SSE2 and SSE3 builds, and the generic build's 3x3 Sobel, are written with.
 #pragma once
 
 #include <emmintrin.h>

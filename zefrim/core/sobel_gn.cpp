@@ -3,8 +3,7 @@
 // x86-64 base set); their first-pass values lie within -255..1020 and their results within
 // -1020..1020, so no lane ever wraps and the results equal those of 32-bit sums. The 5x5 masks keep
 // 32-bit rows, left to the vectoriser.
-#include <emmintrin.h>
-
+#include "arith_lanes_sse2.h"
 #include "builds.h"
 #include "copy_access.h"
 #include "aligned_blocks.h"
@@ -12,15 +11,11 @@
 
 namespace {
 
-// Eight source bytes from p on as 16-bit lanes.
-inline __m128i widenEight(const uint8_t* p)
-{
-    return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)), _mm_setzero_si128());
-}
+using L = Sse2Lanes;
 
 // The 3x3 vertical-edge mask: left minus right in each row, then rows weighted 1, 2, 1.
 struct VerticalEdges3 {
-    static __m128i first(const uint8_t* s) { return _mm_sub_epi16(widenEight(s - 1), widenEight(s + 1)); }
+    static __m128i first(const uint8_t* s) { return L::sub(L::widenBytes(s - 1), L::widenBytes(s + 1)); }
     static int32_t first(const uint8_t* s, int32_t x) { return s[x - 1] - s[x + 1]; }
     static int32_t second(int32_t older, int32_t middle, int32_t newest)
     {
@@ -28,7 +23,7 @@ struct VerticalEdges3 {
     }
     static __m128i second(__m128i older, __m128i middle, __m128i newest)
     {
-        return _mm_add_epi16(_mm_add_epi16(older, newest), _mm_add_epi16(middle, middle));
+        return L::add(L::add(older, newest), L::add(middle, middle));
     }
 };
 
@@ -36,13 +31,12 @@ struct VerticalEdges3 {
 struct HorizontalEdges3 {
     static __m128i first(const uint8_t* s)
     {
-        const __m128i centre = widenEight(s);
-        return _mm_add_epi16(_mm_add_epi16(widenEight(s - 1), widenEight(s + 1)),
-                             _mm_add_epi16(centre, centre));
+        const __m128i centre = L::widenBytes(s);
+        return L::add(L::add(L::widenBytes(s - 1), L::widenBytes(s + 1)), L::add(centre, centre));
     }
     static int32_t first(const uint8_t* s, int32_t x) { return s[x - 1] + 2 * s[x] + s[x + 1]; }
     static int32_t second(int32_t older, int32_t, int32_t newest) { return newest - older; }
-    static __m128i second(__m128i older, __m128i, __m128i newest) { return _mm_sub_epi16(newest, older); }
+    static __m128i second(__m128i older, __m128i, __m128i newest) { return L::sub(newest, older); }
 };
 
 // First pass of one source row into a ring row; s points at column 0.
@@ -50,7 +44,7 @@ template <class Mask> void firstPassRow3(const uint8_t* s, int16_t* out, int32_t
 {
     int32_t x = 0;
     for (; x + 8 <= width; x += 8)
-        _mm_store_si128(reinterpret_cast<__m128i*>(out + x), Mask::first(s + x));
+        L::storeAligned(out + x, Mask::first(s + x));
     for (; x < width; ++x)
         out[x] = static_cast<int16_t>(Mask::first(s, x));
 }
@@ -63,10 +57,8 @@ void outputRow3(const uint8_t* newestSource, int16_t* const* rows, int16_t* dst,
     int32_t x = 0;
     for (; x + 8 <= width; x += 8) {
         const __m128i newest = Mask::first(newestSource + x);
-        _mm_store_si128(reinterpret_cast<__m128i*>(rows[2] + x), newest);
-        const __m128i older = _mm_load_si128(reinterpret_cast<const __m128i*>(rows[0] + x));
-        const __m128i middle = _mm_load_si128(reinterpret_cast<const __m128i*>(rows[1] + x));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + x), Mask::second(older, middle, newest));
+        L::storeAligned(rows[2] + x, newest);
+        L::store(dst + x, Mask::second(L::loadAligned(rows[0] + x), L::loadAligned(rows[1] + x), newest));
     }
     for (; x < width; ++x) {
         const int32_t newest = Mask::first(newestSource, x);
